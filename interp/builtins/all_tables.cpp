@@ -1,0 +1,15 @@
+// Every builtin family's table, in registry order.
+#include "builtins/tables.h"
+
+namespace quorin {
+
+std::span<const BuiltinTable> builtin_tables() {
+  static const BuiltinTable tables[] = {
+      directives_table(),
+      console_table(),
+      run_control_table(),
+  };
+  return tables;
+}
+
+}  // namespace quorin

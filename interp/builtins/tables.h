@@ -1,0 +1,11 @@
+// Registry tables of the builtin families (one function per family folder).
+#pragma once
+#include "frontend/registry.h"
+
+namespace quorin {
+
+BuiltinTable directives_table();
+BuiltinTable console_table();
+BuiltinTable run_control_table();
+
+}  // namespace quorin

@@ -1,0 +1,52 @@
+#include "runtime/runtime.h"
+
+#include "support/format.h"
+
+namespace quorin {
+
+namespace {
+bool same_path_ignoring_case(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char16_t x = a[i], y = b[i];
+    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
+    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+}  // namespace
+
+Runtime::Runtime(const Program& p, UiPort& u) : program(p), ui(u) {
+  main_path = p.main_path;
+  default_charset = p.charset;
+  auto_start = p.settings.auto_start;
+}
+
+Runtime::~Runtime() = default;
+
+std::u16string Runtime::compose_error(std::u16string_view text) const {
+  if (pos_file && !same_path_ignoring_case(*pos_file, main_path))
+    return std::u16string(text) + u"\n\n" + *pos_file;
+  return std::u16string(text);
+}
+
+void Runtime::fail(std::u16string_view text, int exit_code) {
+  fail_text(format16(u"运行时错误：\n\n行: %d, ", pos_line) + std::u16string(text), exit_code);
+}
+
+void Runtime::fail_text(std::u16string_view text, int exit_code) {
+  ui.show_runtime_error(compose_error(text));
+  throw ScriptExit{exit_code};
+}
+
+void Runtime::fail_alert(std::u16string_view text, int exit_code) {
+  ui.alert(text);
+  throw ScriptExit{exit_code};
+}
+
+void Runtime::fail_system(std::u16string_view builtin, uint32_t code) {
+  fail(format16(u"%s(...) 返回的错误代码: 0x%lx(%lu)", builtin, code, code));
+}
+
+}  // namespace quorin

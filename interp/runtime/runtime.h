@@ -1,0 +1,110 @@
+// The context of one script run: run state, current position, variable
+// storage, frames and everything else a running script shares.  Nothing of a
+// run lives in globals, so one process can compile and run many scripts.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frontend/program_model.h"
+#include "runtime/array.h"
+#include "runtime/object.h"
+#include "runtime/sync.h"
+#include "runtime/ui_port.h"
+#include "runtime/value.h"
+
+namespace quorin {
+
+enum RunState : int {
+  kLoading = -1,
+  kNotStarted = 0,
+  kRunning = 2,
+  kPaused = 3,
+  kStopped = 4,
+  kEnded = 5,
+};
+
+// Storage of one variable.  It begins with a Value header so that builtins
+// receive collection variables and collection results the same way.
+struct Slot {
+  Value value;  // type header; payload in storage form
+  uint8_t assigned = 0;
+  uint8_t defined = 0;
+  uint8_t borrowed = 0;  // array parameter: storage belongs to the caller
+  uint8_t present = 0;   // locals: created in this frame
+  const VariableRecord* record = nullptr;
+};
+
+// Thrown to end the run: after a runtime error (already shown) or `exit`.
+struct ScriptExit {
+  int code = 0;
+};
+
+struct Frame {
+  const ScriptFunction* function = nullptr;
+  size_t base = 0;  // first slot in Runtime::stack
+};
+
+class Runtime {
+ public:
+  Runtime(const Program& program, UiPort& ui);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  const Program& program;
+  UiPort& ui;
+
+  // ---- run state ----
+  std::atomic<int> state{kLoading};
+  AutoResetEvent start_event;
+  bool auto_start = false;
+  const std::u16string* pos_file = nullptr;
+  int32_t pos_line = -1;
+  std::u16string main_path;
+  std::u16string default_charset;
+
+  // ---- storage ----
+  std::vector<Slot> globals;
+  std::vector<Slot> stack;  // locals of all active frames
+  std::vector<Frame> frames;
+  Slot* frame_slots() { return stack.data() + frames.back().base; }
+
+  // Return value of the function being left.
+  Value return_value;
+  bool has_return_value = false;
+  // Target of a `goto` travelling outwards.
+  const StatementNode* goto_target = nullptr;
+
+  // `atexit` registrations, in order.
+  std::vector<const CallRecord*> atexit_calls;
+  bool exit_handlers_ran = false;
+
+  // Announcement switches.
+  int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
+
+  ObjectRegistry objects;
+
+  // ---- runtime errors ----
+  // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
+  [[noreturn]] void fail(std::u16string_view text, int exit_code = 0);
+  // Shows a complete message (the caller composed the prefix) and ends the run.
+  [[noreturn]] void fail_text(std::u16string_view text, int exit_code = 0);
+  // Shows the message through the `alert` dialog and ends the run.
+  [[noreturn]] void fail_alert(std::u16string_view text, int exit_code = 0);
+  // "%s(...) 返回的错误代码: 0x%lx(%lu)" with the given system error code.
+  [[noreturn]] void fail_system(std::u16string_view builtin, uint32_t code);
+
+  // Composes what the error box shows: the message, plus the file's path when
+  // the current statement lies in an included file.
+  std::u16string compose_error(std::u16string_view text) const;
+
+  // Runs the `atexit` registrations if the run is running or paused.
+  void run_exit_handlers();
+};
+
+}  // namespace quorin

@@ -1,0 +1,44 @@
+#include "runtime/str.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+namespace quorin {
+
+namespace {
+// The shared empty text starts with a count no balanced program can exhaust.
+StrRep g_empty{1u << 30, 0, {0}};
+}  // namespace
+
+StrRep* str_alloc(uint32_t len) {
+  size_t bytes = offsetof(StrRep, data) + (static_cast<size_t>(len) + 1) * sizeof(char16_t);
+  auto* r = static_cast<StrRep*>(std::malloc(bytes));
+  if (!r) throw std::bad_alloc();
+  r->rc = 1;
+  r->len = len;
+  r->data[len] = 0;
+  return r;
+}
+
+StrRep* str_new(std::u16string_view text) {
+  if (text.empty()) return str_empty();
+  StrRep* r = str_alloc(static_cast<uint32_t>(text.size()));
+  std::memcpy(r->data, text.data(), text.size() * sizeof(char16_t));
+  return r;
+}
+
+StrRep* str_empty() {
+  ++g_empty.rc;
+  return &g_empty;
+}
+
+void str_free(StrRep* r) {
+  if (r == &g_empty) {
+    r->rc = 1u << 30;
+    return;
+  }
+  std::free(r);
+}
+
+}  // namespace quorin
