@@ -188,6 +188,7 @@ struct ScriptFunction {
   NameMap<VariableRecord*> locals{128};
   NameMap<VariableRecord*> local_callables{128};
   int32_t frame_size = 0;  // slots: parameters first, then locals
+  bool compiled = false;   // its body has been compiled
 };
 
 // Settings that directives set while the script compiles.

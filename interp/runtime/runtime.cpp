@@ -17,13 +17,15 @@ bool same_path_ignoring_case(std::u16string_view a, std::u16string_view b) {
 }
 }  // namespace
 
+void init_globals(Runtime& rt);
+
 Runtime::Runtime(const Program& p, UiPort& u) : program(p), ui(u) {
   main_path = p.main_path;
   default_charset = p.charset;
   auto_start = p.settings.auto_start;
+  init_globals(*this);
 }
 
-Runtime::~Runtime() = default;
 
 std::u16string Runtime::compose_error(std::u16string_view text) const {
   if (pos_file && !same_path_ignoring_case(*pos_file, main_path))

@@ -43,10 +43,42 @@ struct Slot {
 struct ScriptExit {
   int code = 0;
 };
+// Thrown at a statement boundary once the run is stopped or has ended: the
+// script thread stops walking for good.
+struct ScriptHalt {};
 
 struct Frame {
   const ScriptFunction* function = nullptr;
-  size_t base = 0;  // first slot in Runtime::stack
+  Slot* base = nullptr;
+};
+
+// Slots of the active frames, in chunks so that addresses stay valid while
+// deeper calls push frames (by-reference arguments point into them).
+class SlotStack {
+ public:
+  SlotStack() = default;
+  SlotStack(const SlotStack&) = delete;
+  SlotStack& operator=(const SlotStack&) = delete;
+  ~SlotStack();
+  Slot* push(size_t n);  // n zeroed slots
+  void pop(Slot* base, size_t n);
+
+ private:
+  static constexpr size_t kChunk = 1 << 14;
+  struct Chunk {
+    Slot* slots;
+    size_t size;
+    size_t used;
+  };
+  std::vector<Chunk> chunks_;
+  size_t current_ = 0;
+};
+
+struct FuncTarget {
+  const BuiltinEntry* entry = nullptr;  // signature of the target
+  InvokeFn invoke = nullptr;
+  uint16_t marker = 0;
+  void* native = nullptr;  // DLL entry point or COM binding
 };
 
 class Runtime {
@@ -70,9 +102,10 @@ class Runtime {
 
   // ---- storage ----
   std::vector<Slot> globals;
-  std::vector<Slot> stack;  // locals of all active frames
+  SlotStack stack;  // locals of all active frames
   std::vector<Frame> frames;
-  Slot* frame_slots() { return stack.data() + frames.back().base; }
+  Slot* frame_slots() { return frames.back().base; }
+  int call_depth_limit = 4000;
 
   // Return value of the function being left.
   Value return_value;

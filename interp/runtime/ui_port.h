@@ -2,6 +2,7 @@
 // writes to the main window; the native command line writes to the standard
 // streams; tests record what was shown.
 #pragma once
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,11 @@ class UiPort {
   virtual void run_state_changed(int /*state*/) {}
   virtual void announce(std::u16string_view /*text*/, int /*icon*/) {}
   virtual bool main_window_visible() { return true; }
+  // The script asked for automatic start: the host starts the run as if the
+  // start button were pressed.  Without a window the run simply starts.
+  virtual void request_start(std::atomic<int>& state) { state.store(2); }
+  // Before waiting at a statement boundary: the start/pause button is enabled.
+  virtual void enable_start_button() {}
 };
 
 }  // namespace quorin

@@ -1,0 +1,224 @@
+// The statement walker and the control-flow statements.
+#include <chrono>
+#include <cmath>
+
+#include "runtime/routines.h"
+#include "runtime/storage.h"
+
+namespace quorin {
+
+void wait_until_running(Runtime& rt) {
+  for (;;) {
+    int st = rt.state.load(std::memory_order_acquire);
+    if (st == kRunning) return;
+    if (st == kStopped || st == kEnded) throw ScriptHalt{};
+    rt.ui.enable_start_button();
+    if (st == kNotStarted && rt.auto_start) {
+      rt.ui.request_start(rt.state);
+      if (rt.state.load() == kRunning) return;
+    }
+    rt.start_event.wait_for(std::chrono::milliseconds(200));
+  }
+}
+
+Flow run_list(Runtime& rt, const StatementNode* head) {
+  const StatementNode* n = head->next;
+  while (n) {
+    if (n->line > 0) {
+      rt.pos_file = n->file;
+      rt.pos_line = n->line;
+    }
+    if (rt.state.load(std::memory_order_relaxed) != kRunning) [[unlikely]]
+      wait_until_running(rt);
+    if (n->role == NodeRole::Exit) [[unlikely]]
+      throw ScriptExit{0};
+    Flow f = n->routine(rt, *n);
+    if (rt.state.load(std::memory_order_relaxed) == kPaused) [[unlikely]]
+      wait_until_running(rt);
+    if (f != Flow::Next) [[unlikely]] {
+      if (f == Flow::Goto && rt.goto_target->owner == head->owner) {
+        n = rt.goto_target;
+        rt.goto_target = nullptr;
+        continue;
+      }
+      return f;
+    }
+    n = n->next;
+  }
+  return Flow::Next;
+}
+
+Flow exec_nothing(Runtime&, const StatementNode&) { return Flow::Next; }
+Flow exec_break(Runtime&, const StatementNode&) { return Flow::Break; }
+Flow exec_continue(Runtime&, const StatementNode&) { return Flow::Continue; }
+
+Flow exec_goto(Runtime& rt, const StatementNode& n) {
+  rt.goto_target = static_cast<const StatementNode*>(n.extra);
+  return Flow::Goto;
+}
+
+Flow exec_call_statement(Runtime& rt, const StatementNode& n) {
+  const auto* call = static_cast<const CallRecord*>(n.extra);
+  Payload r = call->invoke(rt, *call);
+  dispose(call->ret, r);
+  return Flow::Next;
+}
+
+// ---- conditions ----
+
+namespace {
+inline bool eval_child(Runtime& rt, const ConditionNode::Child& c) {
+  if (c.tag == 0) {
+    const auto* cmp = static_cast<const CompareNode*>(c.ptr);
+    return cmp->handler(rt, *cmp);
+  }
+  return eval_condition(rt, *static_cast<const ConditionNode*>(c.ptr));
+}
+}  // namespace
+
+bool eval_condition(Runtime& rt, const ConditionNode& c) {
+  switch (c.conn) {
+    case Connective::And:
+      return eval_child(rt, c.left) && eval_child(rt, c.right);
+    case Connective::Or:
+      return eval_child(rt, c.left) || eval_child(rt, c.right);
+    default:
+      return eval_child(rt, c.left);
+  }
+}
+
+// ---- if and loops ----
+
+Flow exec_if(Runtime& rt, const StatementNode& n) {
+  const auto* branches = static_cast<const std::vector<IfBranch>*>(n.extra);
+  for (const IfBranch& b : *branches) {
+    rt.pos_file = b.file;
+    rt.pos_line = b.line;
+    if (b.cond && !eval_condition(rt, *b.cond)) continue;
+    return run_list(rt, b.body);
+  }
+  return Flow::Next;
+}
+
+namespace {
+// What a loop does with its body's flow: true to leave the loop.
+inline bool leaves_loop(Flow f, Flow& out) {
+  switch (f) {
+    case Flow::Next:
+    case Flow::Continue:
+      return false;
+    case Flow::Break:
+      out = Flow::Next;
+      return true;
+    default:
+      out = f;
+      return true;
+  }
+}
+
+// An endless loop with nothing in it: the thread sleeps until the run is
+// stopped or ended.
+[[noreturn]] void idle_forever(Runtime& rt) {
+  for (;;) {
+    int st = rt.state.load();
+    if (st == kStopped || st == kEnded) throw ScriptHalt{};
+    rt.start_event.wait_for(std::chrono::milliseconds(500));
+  }
+}
+}  // namespace
+
+Flow exec_loop_times(Runtime& rt, const StatementNode& n) {
+  const auto* d = static_cast<const LoopData*>(n.extra);
+  int32_t count = d->count->eval(rt, *d->count).i;
+  const bool empty = d->body->next == nullptr;
+  Flow out = Flow::Next;
+  if (count == -1) {
+    if (empty) idle_forever(rt);
+    for (;;)
+      if (leaves_loop(run_list(rt, d->body), out)) return out;
+  }
+  if (empty) return Flow::Next;
+  for (int32_t i = 0; i < count; ++i)
+    if (leaves_loop(run_list(rt, d->body), out)) return out;
+  return Flow::Next;
+}
+
+Flow exec_loop_condition(Runtime& rt, const StatementNode& n) {
+  const auto* d = static_cast<const LoopData*>(n.extra);
+  Flow out = Flow::Next;
+  while (eval_condition(rt, *d->cond))
+    if (leaves_loop(run_list(rt, d->body), out)) return out;
+  return Flow::Next;
+}
+
+namespace {
+using Wide = long double;  // holds every long and every double exactly
+
+Wide wide_of(TypeCode t, Payload p) {
+  switch (t) {
+    case tc::Long:
+      return static_cast<Wide>(p.l);
+    case tc::Float:
+      return static_cast<Wide>(p.f);
+    case tc::Double:
+      return static_cast<Wide>(p.d);
+    default:
+      return static_cast<Wide>(p.i);
+  }
+}
+
+Payload narrow_to(TypeCode t, Wide w) {
+  Payload p;
+  p.bits = 0;
+  auto to_i32 = [](Wide x) -> int32_t {
+    if (!(x > -2147483649.0L && x < 2147483648.0L)) return INT32_MIN;
+    return static_cast<int32_t>(x);
+  };
+  switch (t) {
+    case tc::Byte:
+      p.i = static_cast<uint8_t>(to_i32(w));
+      break;
+    case tc::Char:
+      p.i = static_cast<char16_t>(to_i32(w));
+      break;
+    case tc::Short:
+      p.i = static_cast<int16_t>(to_i32(w));
+      break;
+    case tc::Int:
+      p.i = to_i32(w);
+      break;
+    case tc::Long:
+      p.l = (w >= -9223372036854775808.0L && w < 9223372036854775808.0L) ? static_cast<int64_t>(w) : INT64_MIN;
+      break;
+    case tc::Float:
+      p.f = static_cast<float>(w);
+      break;
+    default:
+      p.d = static_cast<double>(w);
+      break;
+  }
+  return p;
+}
+}  // namespace
+
+Flow exec_for_condition(Runtime& rt, const StatementNode& n) {
+  const auto* d = static_cast<const ForData*>(n.extra);
+  const Wide end = wide_of(d->end->type, d->end->eval(rt, *d->end));
+  const Wide step = d->step ? wide_of(d->step->type, d->step->eval(rt, *d->step)) : 1.0L;
+  const bool ascending = step >= 0;
+  const bool empty = d->body->next == nullptr;
+  Flow out = Flow::Next;
+  Wide v = wide_of(d->var_type, d->read->eval(rt, *d->read));
+  for (;;) {
+    if (ascending ? !(v <= end) : !(v >= end)) return Flow::Next;
+    if (!empty) {
+      if (leaves_loop(run_list(rt, d->body), out)) return out;
+      v = wide_of(d->var_type, d->read->eval(rt, *d->read));
+    }
+    Payload next = narrow_to(d->var_type, v + step);
+    d->store(rt, *d->var, next);
+    v = wide_of(d->var_type, next);
+  }
+}
+
+}  // namespace quorin
