@@ -1,0 +1,142 @@
+// Numeric handlers: one instantiation per operator and exact operand pair.
+#include <array>
+#include <utility>
+
+#include "runtime/operator_families.h"
+#include "runtime/operator_kernels.h"
+#include "runtime/runtime.h"
+
+namespace quorin::ops {
+
+namespace {
+
+constexpr bool is_integer_op(OpCode op) {
+  return op == OpCode::Mod || op == OpCode::And || op == OpCode::Or || op == OpCode::Xor ||
+         op == OpCode::Shl || op == OpCode::Shr;
+}
+
+constexpr TypeCode binary_result(OpCode op, TypeCode l, TypeCode r) {
+  return is_integer_op(op) ? integer_result(l, r) : numeric_result(l, r);
+}
+
+template <OpCode Op, TypeCode L, TypeCode R>
+Payload binary(Runtime& rt, const Operand& self) {
+  const ExprNode& e = *self.expr;
+  const Payload a = e.left->eval(rt, *e.left);
+  const Payload b = e.right->eval(rt, *e.right);
+  constexpr TypeCode T = binary_result(Op, L, R);
+  using C = Computed<T>;
+  constexpr bool integral = std::is_integral_v<C>;
+  const C x = widen<T, L>(a);
+  const C y = widen<T, R>(b);
+  if constexpr (Op == OpCode::Add) {
+    if constexpr (integral)
+      return pack<T>(wrap_add(x, y));
+    else
+      return pack<T>(x + y);
+  } else if constexpr (Op == OpCode::Sub) {
+    if constexpr (integral)
+      return pack<T>(wrap_sub(x, y));
+    else
+      return pack<T>(x - y);
+  } else if constexpr (Op == OpCode::Mul) {
+    if constexpr (integral)
+      return pack<T>(wrap_mul(x, y));
+    else
+      return pack<T>(x * y);
+  } else if constexpr (Op == OpCode::Div) {
+    if constexpr (integral)
+      return pack<T>(int_div(rt, x, y));
+    else
+      return pack<T>(float_div(rt, x, y));
+  } else if constexpr (Op == OpCode::Mod) {
+    return pack<T>(int_mod(rt, x, y));
+  } else if constexpr (Op == OpCode::And) {
+    return pack<T>(x & y);
+  } else if constexpr (Op == OpCode::Or) {
+    return pack<T>(x | y);
+  } else if constexpr (Op == OpCode::Xor) {
+    return pack<T>(x ^ y);
+  } else if constexpr (Op == OpCode::Shl) {
+    return pack<T>(shift_left(x, y));
+  } else {
+    static_assert(Op == OpCode::Shr);
+    return pack<T>(shift_right(x, y));
+  }
+}
+
+constexpr TypeCode unary_result(TypeCode t) { return is_int_class(t) ? tc::Int : t; }
+
+// The left slot holds the int placeholder and is not read.
+template <OpCode Op, TypeCode R>
+Payload unary(Runtime& rt, const Operand& self) {
+  const Operand& o = *self.expr->right;
+  constexpr TypeCode T = unary_result(R);
+  const Computed<T> v = widen<T, R>(o.eval(rt, o));
+  if constexpr (Op == OpCode::Neg) {
+    if constexpr (std::is_integral_v<Computed<T>>)
+      return pack<T>(wrap_neg(v));
+    else
+      return pack<T>(-v);
+  } else {
+    static_assert(Op == OpCode::Not);
+    return pack<T>(~v);
+  }
+}
+
+template <OpCode Op, const auto& Types, size_t... I>
+constexpr auto pair_rows(std::index_sequence<I...>) {
+  constexpr size_t n = std::size(Types);
+  return std::array<OperatorRow, sizeof...(I)>{
+      OperatorRow{Op, Types[I / n], Types[I % n], &binary<Op, Types[I / n], Types[I % n]>,
+                  binary_result(Op, Types[I / n], Types[I % n])}...};
+}
+
+template <OpCode Op, const auto& Types>
+constexpr auto pair_rows() {
+  constexpr size_t n = std::size(Types);
+  return pair_rows<Op, Types>(std::make_index_sequence<n * n>());
+}
+
+template <OpCode Op, const auto& Types, size_t... I>
+constexpr auto unary_rows(std::index_sequence<I...>) {
+  return std::array<OperatorRow, sizeof...(I)>{
+      OperatorRow{Op, tc::Int, Types[I], &unary<Op, Types[I]>, unary_result(Types[I])}...};
+}
+
+constexpr auto kAdd = pair_rows<OpCode::Add, kNumeric>();
+constexpr auto kSub = pair_rows<OpCode::Sub, kNumeric>();
+constexpr auto kMul = pair_rows<OpCode::Mul, kNumeric>();
+constexpr auto kDiv = pair_rows<OpCode::Div, kNumeric>();
+constexpr auto kMod = pair_rows<OpCode::Mod, kInteger>();
+constexpr auto kAnd = pair_rows<OpCode::And, kInteger>();
+constexpr auto kOr = pair_rows<OpCode::Or, kInteger>();
+constexpr auto kXor = pair_rows<OpCode::Xor, kInteger>();
+constexpr auto kShl = pair_rows<OpCode::Shl, kInteger>();
+constexpr auto kShr = pair_rows<OpCode::Shr, kInteger>();
+constexpr auto kNeg = unary_rows<OpCode::Neg, kNumeric>(std::make_index_sequence<7>());
+constexpr auto kNot = unary_rows<OpCode::Not, kInteger>(std::make_index_sequence<5>());
+
+}  // namespace
+
+std::span<const OperatorRow> numeric_rows(OpCode op) {
+  switch (op) {
+    case OpCode::Add: return kAdd;
+    case OpCode::Sub: return kSub;
+    case OpCode::Mul: return kMul;
+    case OpCode::Div: return kDiv;
+    case OpCode::Mod: return kMod;
+    case OpCode::And: return kAnd;
+    case OpCode::Or: return kOr;
+    case OpCode::Xor: return kXor;
+    case OpCode::Shl: return kShl;
+    case OpCode::Shr: return kShr;
+    case OpCode::Neg: return kNeg;
+    case OpCode::Not: return kNot;
+  }
+  return {};
+}
+
+void divide_by_zero(Runtime& rt) { rt.fail(u"除数为 0"); }
+
+}  // namespace quorin::ops
