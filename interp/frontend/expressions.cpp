@@ -78,11 +78,12 @@ bool Compiler::at_expression_end() const {
     case u')':
     case u']':
     case u'}':
-    case u'<':
     case u'=':
-    case u'>':
     case u'!':
       return true;
+    case u'<':
+    case u'>':
+      return p[1] != p[0];  // `<<` and `>>` are shifts
     case u'&':
       return p[1] == u'&';
     case u'|':

@@ -1,0 +1,2 @@
+int a = 1
+println(a)

@@ -1,0 +1,3 @@
+println("a")
+exit(7)
+println("b")
