@@ -10,6 +10,10 @@ namespace quorin {
 namespace {
 constexpr size_t kMinCapacity = 10;
 constexpr size_t kMinStep = 10;
+// Capacity is never visible to a script, so a huge requested capacity or step
+// (say 2147483647) reserves at most this many elements in one go instead of
+// failing the allocation; the list still grows on demand past it.
+constexpr size_t kMaxReserve = size_t{1} << 20;
 }  // namespace
 
 ArrayListObj::ArrayListObj(TypeCode elem) : Object(tc::ArrayList), ops(elem_ops(elem)) { reallocate(kMinCapacity); }
@@ -29,7 +33,7 @@ void ArrayListObj::reallocate(size_t capacity) {
 void ArrayListObj::push_back(Box x) { insert(size_, std::move(x)); }
 
 void ArrayListObj::insert(size_t i, Box x) {
-  if (size_ == capacity_) reallocate(capacity_ + std::max(step_, capacity_));
+  if (size_ == capacity_) reallocate(capacity_ + std::max(std::min(step_, kMaxReserve), capacity_));
   if (i < size_) std::memmove(data_ + i + 1, data_ + i, (size_ - i) * sizeof(Payload));
   data_[i] = x.release();
   ++size_;
@@ -57,7 +61,7 @@ void ArrayListObj::reset_capacity(int32_t capacity, int32_t step) {
   step_ = std::max<size_t>(step > 0 ? static_cast<size_t>(step) : 0, kMinStep);
   size_t cap = std::max<size_t>(capacity > 0 ? static_cast<size_t>(capacity) : 0, kMinCapacity);
   if (size_ >= cap) return;
-  reallocate(cap);
+  reallocate(std::min(cap, std::max(kMaxReserve, size_)));
 }
 
 int64_t ArrayListObj::index_of(Payload x) const {

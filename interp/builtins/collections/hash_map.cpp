@@ -4,6 +4,13 @@
 
 namespace quorin {
 
+namespace {
+// A script may ask for any capacity; more buckets than this would only
+// exhaust memory (2147483647 rounds up to 2^31 buckets), so larger requests
+// get this many and the table doubles from there as entries arrive.
+constexpr size_t kMaxRequestedBuckets = size_t{1} << 20;
+}  // namespace
+
 HashMapObj::HashMapObj(TypeCode key, TypeCode val)
     : Object(tc::HashMap), key_ops(elem_ops(key)), val_ops(elem_ops(val)) {}
 
@@ -38,7 +45,7 @@ bool HashMapObj::contains_value(Payload v) const {
 
 void HashMapObj::reset_capacity(int32_t capacity, float factor) {
   if (factor > 0.0f && factor < 1.0f) table.set_load_factor(factor);
-  size_t want = capacity > 0 ? static_cast<size_t>(capacity) : 0;
+  size_t want = capacity > 0 ? std::min(static_cast<size_t>(capacity), kMaxRequestedBuckets) : 0;
   table.rebuild(std::max(want, table.size()));
 }
 

@@ -36,7 +36,8 @@ struct ArrayListObj : Object {
   Payload take(size_t i);            // removes and returns it (owned)
   void clear();                      // keeps the capacity
   // Step becomes max(step, 10), capacity at least 10; a list holding fewer
-  // elements than the capacity is reallocated to exactly that capacity.
+  // elements than the capacity is reallocated to exactly that capacity
+  // (requests beyond a million elements reserve only a million).
   void reset_capacity(int32_t capacity, int32_t step);
 
   // First / last index of an element equal to x (list equality), or -1.
@@ -148,7 +149,8 @@ struct HashMapObj : Object {
   bool contains_value(Payload v) const;
   void clear() { table.clear(); }
   // Load factor changes only when 0 < factor < 1; the table is always rebuilt
-  // with the smallest power of two >= max(capacity, size) buckets.
+  // with the smallest power of two >= max(capacity, size) buckets (a capacity
+  // beyond 2^20 counts as 2^20).
   void reset_capacity(int32_t capacity, float factor);
 
   const ElemOps& key_ops;

@@ -1,4 +1,6 @@
 // Registry entries of the collection builtins.
+#include <initializer_list>
+
 #include "builtins/collections/builtins.h"
 #include "builtins/tables.h"
 
@@ -56,6 +58,27 @@ constexpr BuiltinEntry kEntries[] = {
     builtin<&iterator_has_next>(u"iterator_has_next"),
     builtin<&iterator_next>(u"iterator_next", 0, T),
 };
+
+// The adapter derives the codes from the C++ signatures; these pin the ones
+// the compiler's generic matching depends on.
+constexpr bool codes_are(const BuiltinEntry& e, std::initializer_list<TypeCode> args, TypeCode ret, uint16_t elem) {
+  if (e.argc != static_cast<int32_t>(args.size()) || e.ret != ret || e.elem != elem) return false;
+  int32_t k = 0;
+  for (TypeCode a : args)
+    if (e.args[k++] != a) return false;
+  return true;
+}
+static_assert(codes_are(kEntries[0], {tc::ArrayList, tc::Int, tc::Int}, tc::Void, 0));
+static_assert(codes_are(kEntries[2], {tc::ArrayList, tc::Int, T}, tc::Void, 0));
+static_assert(codes_are(kEntries[9], {tc::ArrayList, tc::Int}, T, 0));
+static_assert(codes_are(kEntries[26], {tc::LinkedList}, tc::Iterator, T));
+static_assert(codes_are(kEntries[30], {tc::HashMap, tc::Int, tc::Float}, tc::Void, 0));
+static_assert(codes_are(kEntries[31], {tc::HashMap, K, V}, V, 0));
+static_assert(codes_are(kEntries[35], {tc::HashMap, V}, tc::Int, 0));
+static_assert(codes_are(kEntries[38], {tc::HashMap}, tc::Iterator, K));
+static_assert(codes_are(kEntries[39], {tc::HashMap}, tc::Iterator, V));
+static_assert(codes_are(kEntries[41], {tc::Iterator}, T, 0));
+static_assert(std::size(kEntries) == 42);
 
 }  // namespace
 

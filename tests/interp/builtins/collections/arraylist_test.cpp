@@ -76,6 +76,15 @@ TEST_F(ArrayListTest, CapacityGrowsAtLeastByTheStep) {
   EXPECT_EQ(l.capacity(), 10u);
 }
 
+TEST_F(ArrayListTest, HugeCapacityRequestsDoNotExhaustMemory) {
+  ListArg a = alist(tc::Int);
+  auto& l = *static_cast<ArrayListObj*>(a.obj());
+  arraylist_reset_capacity_factor(a, 2147483647, 2147483647);
+  EXPECT_LE(l.capacity(), size_t{1} << 20);
+  for (int v = 0; v < 3; ++v) arraylist_add(rt, a, int_arg(v));
+  EXPECT_EQ(as_int(arraylist_get(rt, a, 2)), 2);
+}
+
 TEST_F(ArrayListTest, ManyAddsStayInOrder) {
   ListArg a = alist(tc::Int);
   for (int v = 0; v < 100000; ++v) arraylist_add(rt, a, int_arg(v));

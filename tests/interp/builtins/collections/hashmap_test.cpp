@@ -69,6 +69,14 @@ TEST_F(HashMapTest, TwelfthKeyDoublesTheBuckets) {
   for (int k = 0; k < 12; ++k) EXPECT_EQ(hashmap_contains_key(rt, m, int_arg<tc::GenericK>(k)), 1);
 }
 
+TEST_F(HashMapTest, HugeCapacityRequestIsCapped) {
+  MapArg m = map(tc::Int, tc::Int);
+  hashmap_put(rt, m, int_arg<tc::GenericK>(1), int_arg<tc::GenericV>(2));
+  hashmap_reset_capacity_factor(m, 2147483647, 0.75f);
+  EXPECT_EQ(obj(m).table.bucket_count(), size_t{1} << 20);
+  EXPECT_EQ(as_int(hashmap_get(rt, m, int_arg<tc::GenericK>(1))), 2);
+}
+
 TEST_F(HashMapTest, FloatKeysUseCanonicalBitPatterns) {
   MapArg m = map(tc::Float, tc::Int);
   hashmap_put(rt, m, flt_arg<tc::GenericK>(0.0f), int_arg<tc::GenericV>(1));
