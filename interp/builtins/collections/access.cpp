@@ -1,0 +1,38 @@
+#include "builtins/collections/access.h"
+
+#include "builtins/collections/objects.h"
+
+namespace quorin {
+
+Object* collection_new(ObjectRegistry& reg, TypeCode type, uint16_t elem, uint16_t key, uint16_t val) {
+  switch (type) {
+    case tc::ArrayList:
+      return obj_new<ArrayListObj>(reg, elem);
+    case tc::LinkedList:
+      return obj_new<LinkedListObj>(reg, elem);
+    case tc::HashMap:
+      return obj_new<HashMapObj>(reg, key, val);
+    case tc::Iterator:
+      return obj_new<IteratorObj>(reg, elem);
+    default:
+      return nullptr;
+  }
+}
+
+size_t list_count(const Object* list) {
+  if (!list) return 0;
+  if (list->type == tc::ArrayList) return static_cast<const ArrayListObj*>(list)->size();
+  if (list->type == tc::LinkedList) return static_cast<const LinkedListObj*>(list)->size();
+  return 0;
+}
+
+Value list_element(Object* list, size_t i) {
+  if (list->type == tc::ArrayList) {
+    auto* l = static_cast<ArrayListObj*>(list);
+    return copy_out(l->ops, l->at(i));
+  }
+  auto* l = static_cast<LinkedListObj*>(list);
+  return copy_out(l->ops, l->node_at(i)->v);
+}
+
+}  // namespace quorin
