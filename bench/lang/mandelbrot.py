@@ -1,0 +1,16 @@
+inside = 0
+for y in range(200):
+    for x in range(200):
+        cr = x * 3.0 / 200 - 2.0
+        ci = y * 2.0 / 200 - 1.0
+        zr = 0.0
+        zi = 0.0
+        k = 0
+        while k < 50 and zr * zr + zi * zi <= 4.0:
+            t = zr * zr - zi * zi + cr
+            zi = 2.0 * zr * zi + ci
+            zr = t
+            k = k + 1
+        if k == 50:
+            inside = inside + 1
+print(inside)
