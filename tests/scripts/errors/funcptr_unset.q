@@ -1,0 +1,3 @@
+int (*fp)(int)
+println("x")
+println(fp(1))

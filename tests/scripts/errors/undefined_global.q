@@ -1,0 +1,4 @@
+goto skip
+int a = 5
+skip:
+println(a)
