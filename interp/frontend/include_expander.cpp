@@ -10,16 +10,6 @@ namespace {
 
 bool is_blank(char16_t c) { return c == u' ' || c == u'\t'; }
 
-bool ends_with_folded(std::u16string_view s, std::u16string_view lower_suffix) {
-  if (s.size() < lower_suffix.size()) return false;
-  s = s.substr(s.size() - lower_suffix.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    char16_t c = s[i] >= u'A' && s[i] <= u'Z' ? static_cast<char16_t>(s[i] + 32) : s[i];
-    if (c != lower_suffix[i]) return false;
-  }
-  return true;
-}
-
 class Expander {
  public:
   Expander(IncludeSet& included, ErrorSink& errors) : included_(included), errors_(errors) {}
@@ -93,7 +83,7 @@ class Expander {
       error(file, line, u"include 语句缺少 '文件名'");
       return std::nullopt;
     }
-    if (!ends_with_folded(name, u".q") && !ends_with_folded(name, u".qe")) {
+    if (!has_extension(name, u".q") && !has_extension(name, u".qe")) {
       error(file, line, u"include 语句支持的文件扩展名为 '.q' 和 '.qe'");
       return std::nullopt;
     }

@@ -18,6 +18,16 @@ size_t last_separator(std::u16string_view path) {
 }
 }  // namespace
 
+bool has_extension(std::u16string_view path, std::u16string_view lower_ext) {
+  if (path.size() < lower_ext.size()) return false;
+  path = path.substr(path.size() - lower_ext.size());
+  for (size_t i = 0; i < path.size(); ++i) {
+    char16_t c = path[i] >= u'A' && path[i] <= u'Z' ? static_cast<char16_t>(path[i] + 32) : path[i];
+    if (c != lower_ext[i]) return false;
+  }
+  return true;
+}
+
 std::u16string_view name_part(std::u16string_view path) {
   size_t k = last_separator(path);
   return k == std::u16string_view::npos ? path : path.substr(k + 1);

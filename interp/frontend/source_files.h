@@ -33,6 +33,10 @@ std::u16string resolve_in_folder(const std::u16string& folder, const std::u16str
 std::u16string_view name_part(std::u16string_view path);
 std::u16string_view folder_part(std::u16string_view path);
 
+// Whether `path` ends in `lower_ext` (".q", ".qe"), compared without regard
+// to ASCII case.
+bool has_extension(std::u16string_view path, std::u16string_view lower_ext);
+
 // Whether two full paths name the same file, without regard to case.
 bool same_path(std::u16string_view a, std::u16string_view b);
 

@@ -8,16 +8,6 @@ namespace quorin {
 
 namespace {
 
-bool ends_with_folded(std::u16string_view s, std::u16string_view lower_suffix) {
-  if (s.size() < lower_suffix.size()) return false;
-  s = s.substr(s.size() - lower_suffix.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    char16_t c = s[i] >= u'A' && s[i] <= u'Z' ? static_cast<char16_t>(s[i] + 32) : s[i];
-    if (c != lower_suffix[i]) return false;
-  }
-  return true;
-}
-
 // The code page a -charset= value forces, if it names one of the script
 // charsets; "" and "ucs-2" are not script charsets and mean detection.
 std::optional<int> forced_codepage(std::optional<std::u16string_view> charset) {
@@ -79,7 +69,7 @@ void decode_source_bytes(std::string_view bytes, std::optional<std::u16string_vi
 
 LoadResult read_source(const std::u16string& path, std::optional<std::u16string_view> charset, bool quiet) {
   std::string bytes;
-  if (ends_with_folded(path, u".qe")) {
+  if (has_extension(path, u".qe")) {
     QeStatus s = read_qe_file(path, bytes);
     if (s != QeStatus::Ok) return failure(qe_status_message(s));
   } else {

@@ -122,6 +122,7 @@ class IconvCache {
           break;
         }
     }
+    if (!e) return kNone;
     iconv_t& cd = decoding ? e->to_utf16 : e->from_utf16;
     if (cd == kNone) cd = decoding ? iconv_open("UTF-16LE", name) : iconv_open(name, "UTF-16LE");
     if (cd != kNone) iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
