@@ -10,10 +10,10 @@
 
 namespace {
 
-class NullReporter : public quorin::CompileReporter {
+class NullReporter : public quorin::ReportOutput {
  public:
-  void write_stdout(std::string_view) override {}
-  void error_box(std::u16string_view, std::u16string_view) override {}
+  void console(std::u16string_view) override {}
+  void message_box(std::u16string_view, std::u16string_view) override {}
 };
 
 std::string make_script(int lines) {

@@ -5,35 +5,25 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/compile_errors.h"
+#include "frontend/diagnostics.h"
 #include "frontend/program_model.h"
 
 namespace quorin {
-
-enum class CheckMode { Run, C, Cr, Ic, Icr };
-// "-c", "-cr", "-ic", "-icr" (case-insensitive); anything else is a normal run.
-CheckMode check_mode_of(std::u16string_view word);
-
-// Where the driver's reports go: standard output (UTF-8) and message boxes.
-class CompileReporter {
- public:
-  virtual ~CompileReporter() = default;
-  virtual void write_stdout(std::string_view utf8) = 0;
-  virtual void error_box(std::u16string_view title, std::u16string_view text) = 0;
-};
 
 struct CompileResult {
   std::unique_ptr<Program> program;  // null: nothing to run (already reported)
   CompileErrors errors;
 };
 
-// Loads, expands and compiles the script, then reports as the mode asks.
+// Loads the script, expands its includes, compiles it and reports as the
+// mode asks: errors as a message box (normal run), console text (-c, -cr) or
+// the JSON report (-ic, -icr); a correct script as "脚本文件: '…' 语法正确"
+// (-c) or the JSON status 1 (-ic, and -icr with a line end).
 CompileResult compile_script(const std::u16string& path, const std::optional<std::u16string>& charset, CheckMode mode,
-                             CompileReporter& reporter);
+                             ReportOutput& out = system_report_output());
 
 // The report texts (exposed for tests).
 std::string json_error_report(const CompileErrors& errors);
 std::u16string text_error_report(const CompileErrors& errors, bool includes_used);
-std::u16string file_name_part(std::u16string_view path);
 
 }  // namespace quorin

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/compile_errors.h"
+#include "frontend/diagnostics.h"
 #include "frontend/lexer.h"
 #include "frontend/program_model.h"
 #include "frontend/registry.h"

@@ -13,7 +13,7 @@ Compiler::Compiler(Program& program, CompileErrors& errors, const std::u16string
   files_.push_back(main_file);
 }
 
-void Compiler::error(std::u16string text) { errors_.add(file(), line_, std::move(text)); }
+void Compiler::error(std::u16string text) { errors_.add(*file(), line_, std::move(text)); }
 
 void Compiler::stop_error(std::u16string text) {
   error(std::move(text));
@@ -374,7 +374,7 @@ void Compiler::resolve_gotos(bool top_level) {
   for (PendingGoto& g : top_level ? top_gotos_ : fn_gotos_) {
     StatementNode** label = labels.find(std::u16string_view(g.label));
     if (!label) {
-      errors_.add(g.file, g.line, format16(u"标签名 '%.200s' 未定义", g.label));
+      errors_.add(*g.file, g.line, format16(u"标签名 '%.200s' 未定义", g.label));
       continue;
     }
     g.node->extra = *label;

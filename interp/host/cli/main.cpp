@@ -12,22 +12,6 @@
 #include "runtime/stdio_ui_port.h"
 #include "support/format.h"
 
-namespace {
-
-class ConsoleReporter : public quorin::CompileReporter {
- public:
-  void write_stdout(std::string_view utf8) override {
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
-  }
-  void error_box(std::u16string_view title, std::u16string_view text) override {
-    std::string t = quorin::to_utf8(title) + "\n" + quorin::to_utf8(text) + "\n";
-    std::fwrite(t.data(), 1, t.size(), stderr);
-  }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace quorin;
   std::vector<std::u16string> words;
@@ -52,11 +36,10 @@ int main(int argc, char** argv) {
     script = from_utf8(full.string());
     if (full.has_parent_path()) std::filesystem::current_path(full.parent_path(), ec);
   }
-  ConsoleReporter reporter;
-  CheckMode mode = check_mode_of(cl.mode);
-  CompileResult result = compile_script(script, cl.charset, mode, reporter);
+  CheckMode mode = parse_check_mode(cl.mode);
+  CompileResult result = compile_script(script, cl.charset, mode);
   if (!result.program) return 0;
-  if (mode == CheckMode::C || mode == CheckMode::Ic) return 0;
+  if (mode == CheckMode::Check || mode == CheckMode::IdeCheck) return 0;
   StdioUiPort ui;
   int code;
   {

@@ -12,10 +12,10 @@
 
 namespace quorin::testing {
 
-class CapturingReporter : public CompileReporter {
+class CapturingReporter : public ReportOutput {
  public:
-  void write_stdout(std::string_view utf8) override { out.append(utf8); }
-  void error_box(std::u16string_view title, std::u16string_view text) override {
+  void console(std::u16string_view text) override { out.append(to_utf8(text)); }
+  void message_box(std::u16string_view title, std::u16string_view text) override {
     box_title = to_utf8(title);
     box_text = to_utf8(text);
   }
@@ -58,7 +58,7 @@ struct Compiled {
   }
 };
 
-inline Compiled compile_text(const std::string& source, CheckMode mode = CheckMode::C) {
+inline Compiled compile_text(const std::string& source, CheckMode mode = CheckMode::Check) {
   ScriptDir dir;
   auto path = dir.write("t.q", source);
   Compiled c;

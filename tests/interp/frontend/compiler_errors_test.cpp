@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CompileReports, TextFormShowsTwentyLinesAndTheCount) {
   std::string src;
   for (int i = 0; i < 25; ++i) src += "x" + std::to_string(i) + " = 1\n";
-  auto c = compile_text(src, CheckMode::C);
+  auto c = compile_text(src, CheckMode::Check);
   ASSERT_EQ(c.result.errors.count(), 25u);
   std::string text = c.reporter.out;
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 21);  // 20 lines, then "...\n25 个错误"
@@ -70,7 +70,7 @@ TEST(CompileReports, TextFormShowsTwentyLinesAndTheCount) {
 
   src.clear();
   for (int i = 0; i < 20; ++i) src += "x" + std::to_string(i) + " = 1\n";
-  auto twenty = compile_text(src, CheckMode::C);
+  auto twenty = compile_text(src, CheckMode::Check);
   EXPECT_TRUE(twenty.reporter.out.ends_with("行: 变量 'x19' 未定义\n\n20 个错误")) << twenty.reporter.out;
 }
 
@@ -82,7 +82,7 @@ TEST(CompileReports, NormalRunShowsABoxTitledWithTheScriptName) {
 }
 
 TEST(CompileReports, JsonReportReadsBack) {
-  auto c = compile_text("int a\nb = 1\nc = 2\n", CheckMode::Ic);
+  auto c = compile_text("int a\nb = 1\nc = 2\n", CheckMode::IdeCheck);
   cJSON* root = cJSON_Parse(c.reporter.out.c_str());
   ASSERT_NE(root, nullptr) << c.reporter.out;
   EXPECT_EQ(cJSON_GetObjectItem(root, "status")->valueint, 0);
@@ -95,15 +95,15 @@ TEST(CompileReports, JsonReportReadsBack) {
   EXPECT_TRUE(std::string(cJSON_GetObjectItem(first, "filePath")->valuestring).ends_with("t.q"));
   cJSON_Delete(root);
 
-  auto ok = compile_text("println(1)\n", CheckMode::Icr);
+  auto ok = compile_text("println(1)\n", CheckMode::IdeCheckRun);
   EXPECT_EQ(ok.reporter.out, "{\n\t\"status\":\t1\n}\n");
 }
 
 TEST(CompileReports, CheckModesOnACorrectScript) {
-  auto c = compile_text("println(1)\n", CheckMode::C);
+  auto c = compile_text("println(1)\n", CheckMode::Check);
   EXPECT_EQ(c.reporter.out, "脚本文件: 't.q' 语法正确");
   EXPECT_NE(c.result.program, nullptr);
-  auto none = compile_text("# nothing\n\n", CheckMode::C);
+  auto none = compile_text("# nothing\n\n", CheckMode::Check);
   EXPECT_EQ(none.reporter.out, "没有找到任何需要执行的代码");
   EXPECT_EQ(none.result.program, nullptr);
 }
