@@ -8,6 +8,7 @@ std::span<const BuiltinTable> builtin_tables() {
       directives_table(),
       console_table(),
       run_control_table(),
+      strings_table(),
   };
   return tables;
 }

@@ -7,5 +7,6 @@ namespace quorin {
 BuiltinTable directives_table();
 BuiltinTable console_table();
 BuiltinTable run_control_table();
+BuiltinTable strings_table();
 
 }  // namespace quorin
