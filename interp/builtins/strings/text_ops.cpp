@@ -41,16 +41,18 @@ Str replace_all(const Str& s, std::u16string_view from, std::u16string_view to) 
   std::u16string_view v = s.view();
   if (v.empty() || from.empty()) return s;
   TextFinder finder(from);
-  std::vector<size_t> at;
+  // Match positions (texts are shorter than 2^31 units); the table starts
+  // with room for 256 and doubles.
+  std::vector<uint32_t> at;
   at.reserve(256);
   for (size_t p = finder.find(v, 0); p != TextFinder::npos; p = finder.find(v, p + from.size()))
-    at.push_back(p);
+    at.push_back(static_cast<uint32_t>(p));
   if (at.empty()) return s;
   const uint64_t count = at.size();
   StrRep* r = alloc_text(v.size() - count * from.size() + count * to.size());
   char16_t* out = r->data;
   size_t done = 0;
-  for (size_t p : at) {
+  for (uint32_t p : at) {
     out = put(out, v.substr(done, p - done));
     out = put(out, to);
     done = p + from.size();
