@@ -9,6 +9,7 @@ std::span<const BuiltinTable> builtin_tables() {
       console_table(),
       run_control_table(),
       collections_table(),
+      strings_table(),
   };
   return tables;
 }

@@ -8,5 +8,6 @@ BuiltinTable directives_table();
 BuiltinTable console_table();
 BuiltinTable run_control_table();
 BuiltinTable collections_table();
+BuiltinTable strings_table();
 
 }  // namespace quorin

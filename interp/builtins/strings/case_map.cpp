@@ -1,0 +1,106 @@
+#include "builtins/strings/case_map.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+namespace quorin {
+
+namespace {
+
+// Characters lo, lo + stride, … up to hi map to themselves + delta.
+struct CaseRange {
+  char16_t lo, hi;
+  int16_t delta;
+  uint8_t stride;
+};
+
+// Derived from the Unicode character database: every pair (U, L) in the
+// blocks named in case_map.h with lower(U) = L and upper(L) = U.
+constexpr CaseRange kToLower[] = {
+    {0x0041, 0x005A, 32, 1}, {0x00C0, 0x00D6, 32, 1}, {0x00D8, 0x00DE, 32, 1},
+    {0x0100, 0x012E, 1, 2}, {0x0132, 0x0136, 1, 2}, {0x0139, 0x0147, 1, 2}, {0x014A, 0x0176, 1, 2},
+    {0x0178, 0x0178, -121, 1}, {0x0179, 0x017D, 1, 2}, {0x0182, 0x0184, 1, 2},
+    {0x0187, 0x0187, 1, 1}, {0x018B, 0x018B, 1, 1}, {0x018E, 0x018E, 79, 1}, {0x0191, 0x0191, 1, 1},
+    {0x0198, 0x0198, 1, 1}, {0x01A0, 0x01A4, 1, 2}, {0x01A7, 0x01A7, 1, 1}, {0x01AC, 0x01AC, 1, 1},
+    {0x01AF, 0x01AF, 1, 1}, {0x01B3, 0x01B5, 1, 2}, {0x01B8, 0x01B8, 1, 1}, {0x01BC, 0x01BC, 1, 1},
+    {0x01C4, 0x01C4, 2, 1}, {0x01C7, 0x01C7, 2, 1}, {0x01CA, 0x01CA, 2, 1}, {0x01CD, 0x01DB, 1, 2},
+    {0x01DE, 0x01EE, 1, 2}, {0x01F1, 0x01F1, 2, 1}, {0x01F4, 0x01F4, 1, 1},
+    {0x01F6, 0x01F6, -97, 1}, {0x01F7, 0x01F7, -56, 1}, {0x01F8, 0x021E, 1, 2},
+    {0x0220, 0x0220, -130, 1}, {0x0222, 0x0232, 1, 2}, {0x023B, 0x023B, 1, 1},
+    {0x023D, 0x023D, -163, 1}, {0x0241, 0x0241, 1, 1}, {0x0243, 0x0243, -195, 1},
+    {0x0246, 0x024E, 1, 2}, {0x0370, 0x0372, 1, 2}, {0x0376, 0x0376, 1, 1},
+    {0x037F, 0x037F, 116, 1}, {0x0386, 0x0386, 38, 1}, {0x0388, 0x038A, 37, 1},
+    {0x038C, 0x038C, 64, 1}, {0x038E, 0x038F, 63, 1}, {0x0391, 0x03A1, 32, 1},
+    {0x03A3, 0x03AB, 32, 1}, {0x03CF, 0x03CF, 8, 1}, {0x03D8, 0x03EE, 1, 2}, {0x03F7, 0x03F7, 1, 1},
+    {0x03F9, 0x03F9, -7, 1}, {0x03FA, 0x03FA, 1, 1}, {0x03FD, 0x03FF, -130, 1},
+    {0x0400, 0x040F, 80, 1}, {0x0410, 0x042F, 32, 1}, {0x0460, 0x0480, 1, 2},
+    {0x048A, 0x04BE, 1, 2}, {0x04C0, 0x04C0, 15, 1}, {0x04C1, 0x04CD, 1, 2}, {0x04D0, 0x052E, 1, 2},
+    {0x1E00, 0x1E94, 1, 2}, {0x1EA0, 0x1EFE, 1, 2}, {0x2160, 0x216F, 16, 1},
+    {0x24B6, 0x24CF, 26, 1}, {0xFF21, 0xFF3A, 32, 1},
+};
+constexpr CaseRange kToUpper[] = {
+    {0x0061, 0x007A, -32, 1}, {0x00E0, 0x00F6, -32, 1}, {0x00F8, 0x00FE, -32, 1},
+    {0x00FF, 0x00FF, 121, 1}, {0x0101, 0x012F, -1, 2}, {0x0133, 0x0137, -1, 2},
+    {0x013A, 0x0148, -1, 2}, {0x014B, 0x0177, -1, 2}, {0x017A, 0x017E, -1, 2},
+    {0x0180, 0x0180, 195, 1}, {0x0183, 0x0185, -1, 2}, {0x0188, 0x0188, -1, 1},
+    {0x018C, 0x018C, -1, 1}, {0x0192, 0x0192, -1, 1}, {0x0195, 0x0195, 97, 1},
+    {0x0199, 0x0199, -1, 1}, {0x019A, 0x019A, 163, 1}, {0x019E, 0x019E, 130, 1},
+    {0x01A1, 0x01A5, -1, 2}, {0x01A8, 0x01A8, -1, 1}, {0x01AD, 0x01AD, -1, 1},
+    {0x01B0, 0x01B0, -1, 1}, {0x01B4, 0x01B6, -1, 2}, {0x01B9, 0x01B9, -1, 1},
+    {0x01BD, 0x01BD, -1, 1}, {0x01BF, 0x01BF, 56, 1}, {0x01C6, 0x01C6, -2, 1},
+    {0x01C9, 0x01C9, -2, 1}, {0x01CC, 0x01CC, -2, 1}, {0x01CE, 0x01DC, -1, 2},
+    {0x01DD, 0x01DD, -79, 1}, {0x01DF, 0x01EF, -1, 2}, {0x01F3, 0x01F3, -2, 1},
+    {0x01F5, 0x01F5, -1, 1}, {0x01F9, 0x021F, -1, 2}, {0x0223, 0x0233, -1, 2},
+    {0x023C, 0x023C, -1, 1}, {0x0242, 0x0242, -1, 1}, {0x0247, 0x024F, -1, 2},
+    {0x0371, 0x0373, -1, 2}, {0x0377, 0x0377, -1, 1}, {0x037B, 0x037D, 130, 1},
+    {0x03AC, 0x03AC, -38, 1}, {0x03AD, 0x03AF, -37, 1}, {0x03B1, 0x03C1, -32, 1},
+    {0x03C2, 0x03C2, -31, 1}, {0x03C3, 0x03CB, -32, 1}, {0x03CC, 0x03CC, -64, 1},
+    {0x03CD, 0x03CE, -63, 1}, {0x03D7, 0x03D7, -8, 1}, {0x03D9, 0x03EF, -1, 2},
+    {0x03F2, 0x03F2, 7, 1}, {0x03F3, 0x03F3, -116, 1}, {0x03F8, 0x03F8, -1, 1},
+    {0x03FB, 0x03FB, -1, 1}, {0x0430, 0x044F, -32, 1}, {0x0450, 0x045F, -80, 1},
+    {0x0461, 0x0481, -1, 2}, {0x048B, 0x04BF, -1, 2}, {0x04C2, 0x04CE, -1, 2},
+    {0x04CF, 0x04CF, -15, 1}, {0x04D1, 0x052F, -1, 2}, {0x1E01, 0x1E95, -1, 2},
+    {0x1EA1, 0x1EFF, -1, 2}, {0x2170, 0x217F, -16, 1}, {0x24D0, 0x24E9, -26, 1},
+    {0xFF41, 0xFF5A, -32, 1},
+};
+
+template <size_t N>
+char16_t map_unit(const CaseRange (&table)[N], char16_t c) {
+  auto it = std::upper_bound(std::begin(table), std::end(table), c,
+                             [](char16_t v, const CaseRange& r) { return v < r.lo; });
+  if (it == std::begin(table)) return c;
+  const CaseRange& r = *(it - 1);
+  if (c > r.hi || (c - r.lo) % r.stride != 0) return c;
+  return static_cast<char16_t>(c + r.delta);
+}
+
+// Maps a copy; gives back the argument itself when nothing changes.
+template <char16_t (*Map)(char16_t)>
+Str map_text(const Str& s) {
+  std::u16string_view v = s.view();
+  size_t i = 0;
+  while (i < v.size() && Map(v[i]) == v[i]) ++i;
+  if (i == v.size()) return s;
+  StrRep* r = str_alloc(static_cast<uint32_t>(v.size()));
+  std::copy(v.begin(), v.begin() + static_cast<ptrdiff_t>(i), r->data);
+  for (; i < v.size(); ++i) r->data[i] = Map(v[i]);
+  return Str::adopt(r);
+}
+
+}  // namespace
+
+char16_t lower_unit(char16_t c) {
+  if (c < 0x80) return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+  return map_unit(kToLower, c);
+}
+
+char16_t upper_unit(char16_t c) {
+  if (c < 0x80) return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+  return map_unit(kToUpper, c);
+}
+
+Str lower_text(const Str& s) { return map_text<lower_unit>(s); }
+Str upper_text(const Str& s) { return map_text<upper_unit>(s); }
+
+}  // namespace quorin
