@@ -1,0 +1,7 @@
+func int fib(int n)
+  if n < 2
+    return n
+  endif
+  return fib(n - 1) + fib(n - 2)
+endfunc
+console_println(fib(27))

@@ -1,0 +1,10 @@
+println(len_byte("中a", "utf-8"))
+println(len_byte("中a", "gbk"))
+println(len_byte("中a", "ucs-2"))
+println(len_byte("中a", "no-such"))
+byte bytes[8]
+int n = string_to_byte_array("中a", bytes, 8, "utf-8")
+println(n)
+println(bytes)
+println(byte_array_to_string(bytes, 4, "utf-8"))
+println(len("𝄞"))
