@@ -33,8 +33,8 @@ std::u16string scalar_text(TypeCode t, Payload p) {
     case tc::Short:
     case tc::Int:
       return format16(u"%d", p.i);
-    case tc::Char:
-      return std::u16string(1, static_cast<char16_t>(p.i));
+    case tc::Char:  // "%c" of a zero character prints nothing
+      return p.i ? std::u16string(1, static_cast<char16_t>(p.i)) : std::u16string();
     case tc::Long:
       return format16(u"%I64d", static_cast<long long>(p.l));
     case tc::Float:

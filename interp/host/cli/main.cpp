@@ -12,10 +12,10 @@
 #include "runtime/stdio_ui_port.h"
 #include "support/format.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(const std::vector<std::u16string>& words) {
   using namespace quorin;
-  std::vector<std::u16string> words;
-  for (int i = 0; i < argc; ++i) words.push_back(from_utf8(argv[i]));
   CommandLine cl = parse_command_line(words);
   if (cl.script.empty()) {
     std::u16string usage = usage_line(cl.mode);
@@ -31,9 +31,9 @@ int main(int argc, char** argv) {
   std::u16string script = cl.script;
   {
     std::error_code ec;
-    std::filesystem::path p(to_utf8(script));
+    std::filesystem::path p(script);
     auto full = std::filesystem::absolute(p, ec);
-    script = from_utf8(full.string());
+    script = full.u16string();
     if (full.has_parent_path()) std::filesystem::current_path(full.parent_path(), ec);
   }
   CheckMode mode = parse_check_mode(cl.mode);
@@ -50,3 +50,22 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   return code;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::u16string> words;
+  for (int i = 0; i < argc; ++i) {
+    std::wstring w(argv[i]);
+    words.emplace_back(w.begin(), w.end());
+  }
+  return run(words);
+}
+#else
+int main(int argc, char** argv) {
+  std::vector<std::u16string> words;
+  for (int i = 0; i < argc; ++i) words.push_back(quorin::from_utf8(argv[i]));
+  return run(words);
+}
+#endif
