@@ -54,7 +54,8 @@ TEST(TextCodec, Gb18030MapsEveryCodePoint) {
 }
 
 TEST(TextCodec, UnmappableAndLoneSurrogates) {
-  EXPECT_EQ(encode_text(u"x\u00E9y", codepage::Big5), "x?y");
+  // Thai has neither a Big5 form nor a best-fit stand-in on any platform.
+  EXPECT_EQ(encode_text(u"x\u0E01y", codepage::Big5), "x?y");
   const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00, 0};
   EXPECT_EQ(encode_text(lone, codepage::Utf8), "a\xEF\xBF\xBD"
                                                "b\xEF\xBF\xBD");
