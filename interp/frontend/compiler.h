@@ -49,7 +49,8 @@ class Compiler {
   void compile_return(StatementNode*& tail, std::u16string_view word);
   bool closing_word_ok(std::u16string_view word);  // nothing may follow a closing keyword
   StatementNode* enclosing_loop(StatementNode* tail);
-  ScriptFunction* enclosing_function(StatementNode* tail);
+  // Compiles the body of a loop node up to its closing keyword.
+  void compile_loop_body(StatementNode* node, StatementNode*& body, Context ctx, std::u16string_view missing);
 
   // ---- functions ----
   void prescan_functions(const std::u16string& text);
@@ -66,6 +67,10 @@ class Compiler {
   void compile_assignment(StatementNode*& tail);
   bool compile_collection_value(StatementNode*& tail, VariableRecord* var, bool declaration);
   VariableRecord* declare_variable(std::u16string_view name, TypeCode type);
+  // Reads the comma-separated declarators of one declaration, calling
+  // `each(name)` for every new, checked name (false: stop, already reported).
+  template <class Each>
+  void compile_declarators(std::u16string_view missing_name, Each&& each);
   bool check_new_name(std::u16string_view name, std::u16string_view what);
   void emit_initialise(StatementNode*& tail, VariableRecord* var);
   void emit_assignment(StatementNode*& tail, VarRef* target, Operand* value, TypeCode type);
@@ -79,7 +84,9 @@ class Compiler {
   Operand* parse_name_operand(std::u16string_view name);
   Operand* parse_call(std::u16string_view name);
   bool parse_arguments(std::u16string_view name, std::vector<Operand*>& args);
-  bool parse_indices(const std::u16string& name, std::vector<Operand*>& out, int max, bool sizes);
+  bool parse_indices(const std::u16string& name, std::vector<Operand*>& out, int max);
+  // Indices after a variable name, which must match its declared dimensions.
+  bool parse_variable_indices(VariableRecord* var, std::vector<Operand*>& out, bool stop);
   CompareNode* parse_comparison();
   ConditionNode* parse_condition();
   ConditionNode* parse_condition_or();

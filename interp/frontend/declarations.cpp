@@ -90,6 +90,35 @@ VarRef* plain_ref(Program& prog, VariableRecord* v, std::vector<Operand*> indice
 }
 }  // namespace
 
+template <class Each>
+void Compiler::compile_declarators(std::u16string_view missing_name, Each&& each) {
+  int declared = 0;
+  for (;;) {
+    skip_blanks(p_);
+    if (*p_ == 0 || *p_ == u'\n') {
+      if (declared == 0) stop_error(std::u16string(missing_name));
+      break;
+    }
+    if (!is_ascii_letter(*p_)) {
+      stop_error(format16(u"'%c' 变量名必须以字母(a-z A-Z)开头", *p_));
+      return;
+    }
+    std::u16string name(peek_name(p_));
+    p_ += name.size();
+    if (!check_new_name(name, u"") || !each(name)) return;
+    ++declared;
+    skip_blanks(p_);
+    if (*p_ == u',') {
+      ++p_;
+      continue;
+    }
+    if (*p_ == 0 || *p_ == u'\n') break;
+    stop_error(format16(u"变量 '%.200s' 定义存在语法错误", name));
+    return;
+  }
+  skip_line(p_, line_);
+}
+
 // ---- plain and array declarations ----
 
 void Compiler::compile_declaration(StatementNode*& tail, TypeCode type) {
@@ -105,23 +134,10 @@ void Compiler::compile_declaration(StatementNode*& tail, TypeCode type) {
     compile_function_pointer(tail, type);
     return;
   }
-  int declared = 0;
-  for (;;) {
-    skip_blanks(p_);
-    if (*p_ == 0 || *p_ == u'\n') {
-      if (declared == 0) stop_error(u"变量定义存在语法错误");
-      break;
-    }
-    if (!is_ascii_letter(*p_)) {
-      stop_error(format16(u"'%c' 变量名必须以字母(a-z A-Z)开头", *p_));
-      return;
-    }
-    std::u16string name(peek_name(p_));
-    p_ += name.size();
-    if (!check_new_name(name, u"")) return;
+  compile_declarators(u"变量定义存在语法错误", [&](const std::u16string& name) {
     std::vector<Operand*> sizes;
     skip_blanks(p_);
-    if (*p_ == u'[' && !parse_indices(name, sizes, 3, true)) return;
+    if (*p_ == u'[' && !parse_indices(name, sizes, 3)) return false;
     skip_blanks(p_);
     const bool is_array = !sizes.empty();
     Operand* value = nullptr;
@@ -133,14 +149,14 @@ void Compiler::compile_declaration(StatementNode*& tail, TypeCode type) {
         braces = true;
       } else {
         value = parse_expression();
-        if (!value) return;
+        if (!value) return false;
         if (!is_value_type(value->type)) {
           stop_error(format16(u"'%.200s' 表达式数据类型错误", name));
-          return;
+          return false;
         }
         if (!assignable(type, value->type)) {
           stop_error(format16(u"变量 '%.200s' 赋值类型错误", name));
-          return;
+          return false;
         }
       }
     }
@@ -151,28 +167,19 @@ void Compiler::compile_declaration(StatementNode*& tail, TypeCode type) {
       var->array->dims = static_cast<int>(sizes.size());
       var->array->sizes = std::move(sizes);
     }
-    ++declared;
     emit_local_definition(tail, var);
     if (braces) {
       emit_initialise(tail, var);
-      if (!compile_array_initialiser(tail, var)) return;
-    } else if (value) {
+      return compile_array_initialiser(tail, var);
+    }
+    if (value) {
       emit_assignment(tail, plain_ref(prog_, var), value, type);
       static_cast<Assignment*>(tail->extra)->declares = true;
-      tail->routine = assignment_routine(*static_cast<Assignment*>(tail->extra));
     } else {
       emit_initialise(tail, var);
     }
-    skip_blanks(p_);
-    if (*p_ == u',') {
-      ++p_;
-      continue;
-    }
-    if (*p_ == 0 || *p_ == u'\n') break;
-    stop_error(format16(u"变量 '%.200s' 定义存在语法错误", name));
-    return;
-  }
-  skip_line(p_, line_);
+    return true;
+  });
 }
 
 bool Compiler::compile_array_initialiser(StatementNode*& tail, VariableRecord* var) {
@@ -434,42 +441,20 @@ void Compiler::compile_collection_declaration(StatementNode*& tail, TypeCode typ
     return;
   }
   ++p_;
-  int declared = 0;
-  for (;;) {
-    skip_blanks(p_);
-    if (*p_ == 0 || *p_ == u'\n') {
-      if (declared == 0) stop_error(u"变量定义存在语法错误: 缺少变量名");
-      break;
-    }
-    if (!is_ascii_letter(*p_)) {
-      stop_error(format16(u"'%c' 变量名必须以字母(a-z A-Z)开头", *p_));
-      return;
-    }
-    std::u16string name(peek_name(p_));
-    p_ += name.size();
-    if (!check_new_name(name, u"")) return;
+  compile_declarators(u"变量定义存在语法错误: 缺少变量名", [&](const std::u16string& name) {
     VariableRecord* var = declare_variable(name, type);
     var->elem = elem;
     var->key = key;
     var->val = val;
-    ++declared;
     emit_local_definition(tail, var);
     emit_initialise(tail, var);
     skip_blanks(p_);
     if (*p_ == u'=' && p_[1] != u'=') {
       ++p_;
-      if (!compile_collection_value(tail, var, true)) return;
+      return compile_collection_value(tail, var, true);
     }
-    skip_blanks(p_);
-    if (*p_ == u',') {
-      ++p_;
-      continue;
-    }
-    if (*p_ == 0 || *p_ == u'\n') break;
-    stop_error(format16(u"变量 '%.200s' 定义存在语法错误", name));
-    return;
-  }
-  skip_line(p_, line_);
+    return true;
+  });
 }
 
 bool Compiler::compile_collection_value(StatementNode*& tail, VariableRecord* var, bool declaration) {
@@ -607,20 +592,7 @@ void Compiler::compile_assignment(StatementNode*& tail) {
     return;
   }
   std::vector<Operand*> indices;
-  skip_blanks(p_);
-  if (*p_ == u'[') {
-    if (var->type != tc::Array) {
-      error(format16(u"变量 '%.200s' 不是一个数组", name));
-      skip_line(p_, line_);
-      return;
-    }
-    if (!parse_indices(var->name, indices, 3, false)) return;
-    if (static_cast<int>(indices.size()) != var->array->dims) {
-      error(format16(u"'%.200s' 数组变量的维数不符合定义", name));
-      skip_line(p_, line_);
-      return;
-    }
-  }
+  if (!parse_variable_indices(var, indices, false)) return;
   skip_blanks(p_);
   if (*p_ != u'=' || p_[1] == u'=' || (var->type == tc::Array && indices.empty())) {
     error(format16(u"'%.200s' 语法错误", name));

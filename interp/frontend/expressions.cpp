@@ -276,24 +276,29 @@ Operand* Compiler::parse_name_operand(std::u16string_view name) {
     return nullptr;
   }
   std::vector<Operand*> indices;
-  skip_blanks(p_);
-  if (*p_ == u'[') {
-    if (var->type != tc::Array) {
-      stop_error(format16(u"变量 '%.200s' 不是一个数组", name));
-      skip_line(p_, line_);
-      return nullptr;
-    }
-    if (!parse_indices(var->name, indices, 3, false)) return nullptr;
-    if (static_cast<int>(indices.size()) != var->array->dims) {
-      stop_error(format16(u"'%.200s' 数组变量的维数不符合定义", name));
-      skip_line(p_, line_);
-      return nullptr;
-    }
-  }
+  if (!parse_variable_indices(var, indices, true)) return nullptr;
   return make_variable(var, std::move(indices));
 }
 
-bool Compiler::parse_indices(const std::u16string& name, std::vector<Operand*>& out, int max, bool) {
+bool Compiler::parse_variable_indices(VariableRecord* var, std::vector<Operand*>& out, bool stop) {
+  skip_blanks(p_);
+  if (*p_ != u'[') return true;
+  auto fail = [&](std::u16string text) {
+    if (stop)
+      stop_error(std::move(text));
+    else
+      error(std::move(text));
+    skip_line(p_, line_);
+    return false;
+  };
+  if (var->type != tc::Array) return fail(format16(u"变量 '%.200s' 不是一个数组", var->name));
+  if (!parse_indices(var->name, out, 3)) return false;
+  if (static_cast<int>(out.size()) != var->array->dims)
+    return fail(format16(u"'%.200s' 数组变量的维数不符合定义", var->name));
+  return true;
+}
+
+bool Compiler::parse_indices(const std::u16string& name, std::vector<Operand*>& out, int max) {
   for (;;) {
     skip_blanks(p_);
     if (*p_ != u'[') return true;

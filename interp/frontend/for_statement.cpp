@@ -79,18 +79,7 @@ void Compiler::compile_for(StatementNode*& tail) {
       stop_error(format16(u"变量名 '%.200s' 未定义", name));
       return;
     }
-    skip_blanks(p_);
-    if (*p_ == u'[') {
-      if (var->type != tc::Array) {
-        stop_error(format16(u"变量 '%.200s' 不是一个数组", name));
-        return;
-      }
-      if (!parse_indices(var->name, indices, 3, false)) return;
-      if (static_cast<int>(indices.size()) != var->array->dims) {
-        stop_error(format16(u"'%.200s' 数组变量的维数不符合定义", name));
-        return;
-      }
-    }
+    if (!parse_variable_indices(var, indices, true)) return;
   }
   const std::u16string& vname = var->name;
   TypeCode vtype = var->type == tc::Array ? var->array->elem : var->type;
@@ -177,10 +166,7 @@ void Compiler::compile_for(StatementNode*& tail) {
     }
     if (declares) emit_local_definition(tail, var);
     emit_assignment(tail, ref, start, vtype);
-    if (declares) {
-      static_cast<Assignment*>(tail->extra)->declares = true;
-      tail->routine = assignment_routine(*static_cast<Assignment*>(tail->extra));
-    }
+    if (declares) static_cast<Assignment*>(tail->extra)->declares = true;
     node = append(tail, exec_for_condition, u"for_condition", NodeRole::Loop);
     Operand* d = prog_.make<Operand>();
     d->kind = OperandKind::Misc;
@@ -209,7 +195,7 @@ void Compiler::compile_for(StatementNode*& tail) {
     if (arr && arr->type == tc::Array) {
       p_ += src.size();
       std::vector<Operand*> idx;
-      if (!parse_indices(arr->name, idx, 3, false)) return;
+      if (!parse_indices(arr->name, idx, 3)) return;
       if (static_cast<int>(idx.size()) != arr->array->dims - 1) {
         stop_error(format16(u"'%.200s' 数组变量当前使用的维数不符合 for ... in ... 循环语法要求", arr->name));
         return;
@@ -259,19 +245,7 @@ void Compiler::compile_for(StatementNode*& tail) {
   }
   node->extra = data;
   skip_line(p_, line_);
-  data->body = new_head(node);
-  Operand* body = prog_.make<Operand>();
-  body->kind = OperandKind::Block;
-  body->block = data->body;
-  node->operands.push_back(body);
-  std::u16string_view closer;
-  compile_block(data->body, Context::For, &closer);
-  if (stopped()) return;
-  if (closer.empty()) {
-    stop_error(u"'for' 没有找到对应的 'next'");
-    return;
-  }
-  closing_word_ok(closer);
+  compile_loop_body(node, data->body, Context::For, u"'for' 没有找到对应的 'next'");
 }
 
 }  // namespace quorin

@@ -454,8 +454,6 @@ StatementNode* Compiler::enclosing_loop(StatementNode* tail) {
   return nullptr;
 }
 
-ScriptFunction* Compiler::enclosing_function(StatementNode*) { return fn_; }
-
 void Compiler::compile_loop(StatementNode*& tail) {
   while (*p_ == u' ' || *p_ == u'\t') ++p_;
   p_ += 4;
@@ -494,16 +492,20 @@ void Compiler::compile_loop(StatementNode*& tail) {
     }
   }
   node->extra = data;
-  data->body = new_head(node);
-  Operand* body = prog_.make<Operand>();
-  body->kind = OperandKind::Block;
-  body->block = data->body;
-  node->operands.push_back(body);
+  compile_loop_body(node, data->body, Context::Loop, u"'loop' 没有找到对应的 'endloop'");
+}
+
+void Compiler::compile_loop_body(StatementNode* node, StatementNode*& body, Context ctx, std::u16string_view missing) {
+  body = new_head(node);
+  Operand* op = prog_.make<Operand>();
+  op->kind = OperandKind::Block;
+  op->block = body;
+  node->operands.push_back(op);
   std::u16string_view closer;
-  compile_block(data->body, Context::Loop, &closer);
+  compile_block(body, ctx, &closer);
   if (stopped()) return;
   if (closer.empty()) {
-    stop_error(u"'loop' 没有找到对应的 'endloop'");
+    stop_error(std::u16string(missing));
     return;
   }
   closing_word_ok(closer);
