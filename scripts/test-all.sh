@@ -11,6 +11,11 @@ cd "$(dirname "$0")/.."
 jobs=${QUORIN_JOBS:-2}
 timeout=${QUORIN_TEST_TIMEOUT:-900}
 declare -A result
+total_passed=0
+total_failed=0
+ctest_log=$(mktemp)
+# The Windows tests leave a wineserver and an Xvfb running for speed.
+trap 'scripts/wine-run.sh --shutdown build/windows >/dev/null 2>&1; rm -f "$ctest_log"' EXIT
 
 stage() {
   local name=$1
@@ -34,11 +39,23 @@ run_preset() {
     result[$preset]="build failed"
     return
   fi
-  if stage "test $preset" ctest --preset "$preset" -j "$ctest_jobs" --timeout "$timeout"; then
+  if stage "test $preset" run_ctest "$preset" "$ctest_jobs"; then
     result[$preset]=passed
   else
     result[$preset]="tests failed"
   fi
+  # "N% tests passed, F tests failed out of T"
+  local counts
+  counts=$(sed -nE 's/^[0-9]+% tests passed, ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/p' "$ctest_log" | tail -n1)
+  if [[ -n "$counts" ]]; then
+    local failed=${counts% *} total=${counts#* }
+    total_failed=$((total_failed + failed))
+    total_passed=$((total_passed + total - failed))
+  fi
+}
+
+run_ctest() {
+  ctest --preset "$1" -j "$2" --timeout "$timeout" 2>&1 | tee "$ctest_log"
 }
 
 start=$SECONDS
@@ -50,7 +67,6 @@ fi
 run_preset native 2
 
 # GUI tests share one virtual desktop, so the Windows tests run one at a time.
-trap 'scripts/wine-run.sh --shutdown build/windows >/dev/null 2>&1' EXIT
 run_preset windows 1
 
 echo
@@ -60,4 +76,5 @@ for preset in native windows; do
   echo "  $preset: ${result[$preset]}"
   [[ "${result[$preset]}" == passed ]] || status=1
 done
+echo "tests: $total_passed passed, $total_failed failed"
 exit $status
