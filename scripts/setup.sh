@@ -41,7 +41,7 @@ quorin_setup_main() {
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     wine64 xvfb xdotool x11-utils util-linux
     libcjson-dev libssl-dev libgtest-dev googletest libbenchmark-dev
-    lua5.4 clang dpkg-dev
+    lua5.4 clang dpkg-dev locales
   )
   local missing=() p
   for p in "${packages[@]}"; do
@@ -59,7 +59,16 @@ quorin_setup_main() {
     echo "== Debian packages: all present"
   fi
 
+  # Windows programs under Wine run in a Chinese locale (scripts/wine-run.sh).
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    echo "== generating the zh_CN.UTF-8 locale"
+    "${sudo[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+  fi
+
   mkdir -p "$cache/stamps" "$prefix"
+  # One set-up at a time per cache (several checkouts may share it).
+  exec 8>"$cache/setup.lock"
+  flock 8
   local work="$cache/work"
 
   # ---- 2. a private apt state for fetching Debian source packages --------
@@ -167,11 +176,17 @@ quorin_setup_main() {
     return 1
   }
 
-  stamp_ok() { ((rebuild == 0)) && [[ -s "$cache/stamps/$1" ]]; }
-  write_stamp() { echo "$2" > "$cache/stamps/$1"; }
+  # A stamp holds "VERSION rN": the source version and the revision of the
+  # recipe below.  Raising a recipe's revision rebuilds that library.
+  local cjson_recipe=1 openssl_recipe=2 gtest_recipe=1
+  stamp_ok() {
+    ((rebuild == 0)) && [[ -s "$cache/stamps/$1" ]] &&
+      [[ "$(cat "$cache/stamps/$1")" == *" r$2" ]]
+  }
+  write_stamp() { echo "$2 r$3" > "$cache/stamps/$1"; }
 
   # ---- 3a. cJSON -----------------------------------------------------------
-  if stamp_ok cjson; then
+  if stamp_ok cjson $cjson_recipe; then
     echo "== cJSON $(cat "$cache/stamps/cjson") (cached)"
   else
     prepare_apt
@@ -190,39 +205,41 @@ quorin_setup_main() {
       { cat "$work/cjson-build.log" >&2; return 1; }
     cmake --install "$work/build-cjson" >/dev/null
     test -f "$prefix/lib/libcjson.a"
-    write_stamp cjson "$v"
+    write_stamp cjson "$v" $cjson_recipe
     rm -rf "$work/build-cjson" "$work/src-cjson"
   fi
 
   # ---- 3b. OpenSSL (libssl + libcrypto only) ------------------------------
-  if stamp_ok openssl; then
+  if stamp_ok openssl $openssl_recipe; then
     echo "== OpenSSL $(cat "$cache/stamps/openssl") (cached)"
   else
     prepare_apt
     fetch_source openssl
     local v=$src_version src=$src_dir
     echo "== building OpenSSL $v for Windows (a few minutes)"
-    # Only the libraries are built; algorithms no client here uses are left
-    # out to keep the build short.
+    # Only the libraries are built, at -O1; algorithms and protocols that no
+    # client here uses are left out to keep the build short.
     (
       cd "$src"
       ./Configure mingw64 --cross-compile-prefix="$host-" CC=gcc-posix CXX=g++-posix \
         --prefix="$prefix" --libdir=lib --openssldir="$prefix/ssl" \
         no-shared no-tests no-module no-legacy no-engine no-dso no-asm \
         no-idea no-mdc2 no-rc5 no-whirlpool no-seed no-camellia no-aria no-sm2 no-sm3 no-sm4 \
-        no-srp no-gost no-ssl3 no-weak-ssl-ciphers no-ui-console
+        no-srp no-gost no-ssl3 no-weak-ssl-ciphers no-ui-console \
+        no-cmp no-cms no-ts no-ct no-ocsp no-rfc3779 no-srtp no-dtls no-sctp \
+        -O1
       make -j "$jobs" build_libs
       make install_dev
     ) >"$work/openssl-build.log" 2>&1 || { tail -n 60 "$work/openssl-build.log" >&2; return 1; }
     test -f "$prefix/lib/libssl.a" -a -f "$prefix/lib/libcrypto.a"
-    write_stamp openssl "$v"
+    write_stamp openssl "$v" $openssl_recipe
     rm -rf "$work/src-openssl"
   fi
 
   # ---- 3c. GoogleTest (from the installed googletest sources) -------------
   local gtest_v
   gtest_v=$(dpkg-query -W -f='${Version}' googletest)
-  if stamp_ok googletest && [[ "$(cat "$cache/stamps/googletest")" == "$gtest_v" ]]; then
+  if stamp_ok googletest $gtest_recipe && [[ "$(cat "$cache/stamps/googletest")" == "$gtest_v r$gtest_recipe" ]]; then
     echo "== GoogleTest $gtest_v (cached)"
   else
     echo "== building GoogleTest $gtest_v for Windows"
@@ -237,7 +254,7 @@ quorin_setup_main() {
       { cat "$work/gtest-build.log" >&2; return 1; }
     cmake --install "$work/build-gtest" >/dev/null
     test -f "$prefix/lib/libgtest.a"
-    write_stamp googletest "$gtest_v"
+    write_stamp googletest "$gtest_v" $gtest_recipe
     rm -rf "$work/build-gtest"
   fi
 

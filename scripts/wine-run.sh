@@ -11,6 +11,9 @@
 # folder.  Several runs may start at once (CTest -j): preparing is serialised
 # with flock.  Wine reports exit status 0 for a program that crashed, so a
 # crash report on standard error turns the result into a failure.
+#
+# Programs see a Simplified Chinese system (ANSI and OEM code page 936):
+# QUORIN_WINE_LOCALE (default zh_CN.UTF-8) is their LC_ALL.
 set -u
 
 die() {
@@ -50,6 +53,9 @@ export WINEPREFIX="$state/wineprefix"
 export WINEARCH=win64
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 export WINEDEBUG="${WINEDEBUG:--all}"
+locale=${QUORIN_WINE_LOCALE:-zh_CN.UTF-8}
+# Runs a Wine command in the programs' locale.
+w() { env LC_ALL="$locale" "$@"; }
 xvfb_pid_file="$state/wine-xvfb.pid"
 xvfb_display_file="$state/wine-xvfb.display"
 log="$state/wine-run.log"
@@ -91,18 +97,18 @@ prepare() {
     rm -rf "$WINEPREFIX"
     {
       echo "== creating $WINEPREFIX"
-      wineboot -i 9>&-
+      w wineboot -i 9>&-
       # Windows go away at once without a window manager, and a crash ends
       # the program instead of waiting on a dialog.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
-      wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
-      wineserver -w 9>&-
+      w wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+      w wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f
+      w wineserver -w 9>&-
     } </dev/null >>"$log" 2>&1 || die "could not create the Wine prefix (see $log)"
     touch "$WINEPREFIX/.quorin-ready"
   fi
   # A persistent wineserver makes each program start in milliseconds; when
   # one is already running for this prefix this returns at once.
-  wineserver -p </dev/null >>"$log" 2>&1 9>&-
+  w wineserver -p </dev/null >>"$log" 2>&1 9>&-
   flock -u 9
   exec 9>&-
 }
@@ -110,7 +116,7 @@ prepare() {
 case $mode in
   shutdown)
     if [[ -d "$WINEPREFIX" ]]; then
-      wineserver -k </dev/null >>"$log" 2>&1
+      w wineserver -k </dev/null >>"$log" 2>&1
     fi
     if xvfb_alive; then
       kill "$(cat "$xvfb_pid_file")"
@@ -134,7 +140,7 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/wine-run.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 : >"$tmp/out"
 : >"$tmp/err"
-wine "$program" "$@" >"$tmp/out" 2>"$tmp/err" 9>&- &
+w wine "$program" "$@" >"$tmp/out" 2>"$tmp/err" 9>&- &
 wine_pid=$!
 tail -q -n +1 -s 0.05 --pid=$wine_pid -f "$tmp/out" &
 out_pid=$!

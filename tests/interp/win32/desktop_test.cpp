@@ -57,4 +57,13 @@ TEST(Desktop, MessageBoxCanBeFoundReadAndAnswered) {
   EXPECT_EQ(answer.load(), IDOK);
 }
 
+// The test runner presents a Simplified Chinese system, as users have.
+TEST(Desktop, RunsWithTheChineseAnsiCodePage) {
+  EXPECT_EQ(GetACP(), 936u);
+  char gbk[] = "\xC4\xE3\xBA\xC3";  // 你好 in GBK
+  wchar_t wide[8] = {};
+  ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, gbk, -1, wide, 8), 3);
+  EXPECT_STREQ(wide, L"你好");
+}
+
 }  // namespace
