@@ -1,10 +1,28 @@
 # Third-party libraries.  Natively they come from Debian's -dev packages; for
-# Windows, scripts/setup.sh cross-builds them into a cache whose install prefix
-# is passed as QUORIN_DEPS_PREFIX.
+# Windows, scripts/setup.sh cross-builds them into a cache outside the
+# checkout.  Its install prefix is QUORIN_DEPS_PREFIX: taken from the cache
+# variable, else from the environment (QUORIN_DEPS_PREFIX, or
+# QUORIN_DEPS_CACHE/prefix), else setup.sh's default location.
 if(WIN32)
   if(NOT QUORIN_DEPS_PREFIX)
-    message(FATAL_ERROR "QUORIN_DEPS_PREFIX is not set: run scripts/setup.sh first")
+    if(NOT "$ENV{QUORIN_DEPS_PREFIX}" STREQUAL "")
+      set(_quorin_prefix "$ENV{QUORIN_DEPS_PREFIX}")
+    elseif(NOT "$ENV{QUORIN_DEPS_CACHE}" STREQUAL "")
+      set(_quorin_prefix "$ENV{QUORIN_DEPS_CACHE}/prefix")
+    else()
+      set(_quorin_prefix "$ENV{HOME}/.cache/quorin-deps/prefix")
+    endif()
+    set(QUORIN_DEPS_PREFIX "${_quorin_prefix}" CACHE PATH "Install prefix of the Windows libraries" FORCE)
   endif()
+  set(_quorin_libs libcjson.a libssl.a libcrypto.a)
+  if(QUORIN_TESTS)
+    list(APPEND _quorin_libs libgtest.a)
+  endif()
+  foreach(_lib IN LISTS _quorin_libs)
+    if(NOT EXISTS "${QUORIN_DEPS_PREFIX}/lib/${_lib}")
+      message(FATAL_ERROR "${QUORIN_DEPS_PREFIX}/lib/${_lib} is missing: run scripts/setup.sh first")
+    endif()
+  endforeach()
   list(PREPEND CMAKE_FIND_ROOT_PATH ${QUORIN_DEPS_PREFIX})
   list(PREPEND CMAKE_PREFIX_PATH ${QUORIN_DEPS_PREFIX})
 endif()

@@ -1,0 +1,1 @@
+console_println("你好, Quorin")
