@@ -255,7 +255,9 @@ bool Compiler::apply_directive(const BuiltinEntry& e, std::u16string_view name, 
       if (!constant_of(args[0], tc::Char) && !constant_of(args[0], tc::Int))
         return fail(format16(u"'%.200s()' 参数的值必须是一个字符或整型常量", name));
       key = args[0]->k.i;
-      if (key >= u'a' && key <= u'z') key -= 32;
+      // A lower-case letter names its key; an int is a key code as it stands
+      // (0x70-0x7A are F1-F11, not letters).
+      if (constant_of(args[0], tc::Char) && key >= u'a' && key <= u'z') key -= 32;
       if (!((key >= 48 && key <= 57) || (key >= 65 && key <= 90) || (key >= 112 && key <= 123)))
         return fail(format16(u"'%.200s()' 参数的值不符合要求", name));
     } else {
