@@ -25,7 +25,8 @@ RunOutcome run_script(Runtime& rt) {
   try {
     run_list(rt, rt.program.root);
     if (rt.state.load() == kRunning) {
-      if (rt.control.has_hotkeys())
+      // Without a keyboard hook (no interactive host) nothing could fire.
+      if (rt.control.interactive && rt.control.has_hotkeys())
         serve_callbacks(rt);
       else
         rt.control.end_of_run();

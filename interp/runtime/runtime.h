@@ -102,6 +102,8 @@ class Runtime {
   int32_t pos_line = -1;
   std::u16string main_path;
   std::u16string default_charset;
+  // Command-line words after the script path (`get_cmd_argv`).
+  std::vector<std::u16string> script_args;
 
   // ---- storage ----
   std::vector<Slot> globals;

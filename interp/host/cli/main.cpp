@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
   int code;
   {
     Runtime rt(*result.program, ui);
+    rt.script_args = cl.script_args;
     rt.state.store(kRunning);
     code = run_program(rt);
   }

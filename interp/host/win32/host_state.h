@@ -84,7 +84,6 @@ struct HostState {
   HostPort* port = nullptr;
   HANDLE script_thread = nullptr;
   DWORD script_thread_id = 0;
-  std::vector<std::wstring> script_args;
 };
 
 HostState& host();

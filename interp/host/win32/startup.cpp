@@ -244,7 +244,6 @@ int run_host(HINSTANCE instance, int show) {
   std::vector<std::u16string> words;
   for (int i = 0; i < argc; ++i) words.push_back(u16(argv[i]));
   CommandLine cl = parse_command_line(words);
-  for (const auto& a : cl.script_args) h.script_args.push_back(wide(a));
   std::wstring script = wide(cl.script);
   if (script.empty()) {
     std::u16string usage = usage_line(cl.mode);
@@ -290,6 +289,7 @@ int run_host(HINSTANCE instance, int show) {
   h.port->set_main_window(w);
   h.runtime = new Runtime(*h.program, *h.port);
   h.runtime->control.interactive = true;
+  h.runtime->script_args = cl.script_args;
 
   // 17: search workers.
   SYSTEM_INFO si;

@@ -139,6 +139,7 @@ TEST(RunControl, HotkeyTableReplacesAndRemovesPairs) {
   ASSERT_TRUE(program);
   RunPort port;
   Runtime rt(*program, port);
+  rt.control.interactive = true;
   rt.state.store(kRunning);
   std::thread t([&] { run_script(rt); });
   // The main list ended with a hotkey left: the thread stays for callbacks.
@@ -162,6 +163,7 @@ TEST(RunControl, CallbacksRunOneAtATimeInArrivalOrder) {
   ASSERT_TRUE(program);
   RunPort port;
   Runtime rt(*program, port);
+  rt.control.interactive = true;
   rt.state.store(kRunning);
   std::thread t([&] { run_script(rt); });
   const CallRecord* tick = rt.control.callback_for(**program->functions.find(std::u16string_view(u"tick")));
@@ -198,8 +200,10 @@ TEST(RunControl, PauseBuiltinParksAfterItsStatement) {
                                    "remove hooks", "announce 已结束！ info"}));
 }
 
-TEST(RunControl, WithoutStartKeyPauseDoesNothingAndSleepSleeps) {
-  auto program = compile_text("pause(1)\nsleep(30)\nsleep(-5)\nconsole_println(\"b\")\n");
+TEST(RunControl, WithoutStartKeyPauseDoesNothingAndHotkeysKeepNothingAlive) {
+  auto program = compile_text(
+      "func void cb()\nendfunc\nregister_hotkey(2, 65, \"cb\")\n"
+      "pause(1)\nsleep(30)\nsleep(-5)\nconsole_println(\"b\")\n");
   ASSERT_TRUE(program);
   RunPort port;
   Runtime rt(*program, port);
