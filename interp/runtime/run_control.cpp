@@ -50,8 +50,11 @@ void RunControl::stop() {
     if (st == kRunning) rt_.ui.suspend_workers();
     rt_.state.store(kStopped, std::memory_order_release);
   }
-  // Wake the script thread wherever it waits so that it halts.
+  // Wake the script thread wherever it waits so that it halts.  Taking the
+  // lock orders the new state before a waiter's check, so the wake-up
+  // cannot fall between its check and its wait.
   rt_.start_event.set();
+  { std::lock_guard<std::mutex> g(m_); }
   cv_.notify_all();
   rt_.ui.run_state_changed(kStopped);
   rt_.ui.remove_hooks();

@@ -28,10 +28,31 @@ class ConsoleReporter : public quorin::CompileReporter {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  using namespace quorin;
+namespace {
+int run_cli(std::vector<std::u16string> words);
+}  // namespace
+
+#ifdef _WIN32
+// Windows passes the words as UTF-16 (the program links with -municode).
+int wmain(int argc, wchar_t** argv) {
   std::vector<std::u16string> words;
-  for (int i = 0; i < argc; ++i) words.push_back(from_utf8(argv[i]));
+  for (int i = 0; i < argc; ++i) {
+    std::wstring_view w(argv[i]);
+    words.emplace_back(w.begin(), w.end());
+  }
+  return run_cli(std::move(words));
+}
+#else
+int main(int argc, char** argv) {
+  std::vector<std::u16string> words;
+  for (int i = 0; i < argc; ++i) words.push_back(quorin::from_utf8(argv[i]));
+  return run_cli(std::move(words));
+}
+#endif
+
+namespace {
+int run_cli(std::vector<std::u16string> words) {
+  using namespace quorin;
   CommandLine cl = parse_command_line(words);
   if (cl.script.empty()) {
     std::u16string usage = usage_line(cl.mode);
@@ -68,3 +89,4 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   return code;
 }
+}  // namespace

@@ -138,7 +138,10 @@ bool QuorinProcess::wait_output(const std::string& text, std::chrono::millisecon
 }
 
 bool QuorinProcess::wait_exit(std::chrono::milliseconds timeout) {
-  return WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
+  // Everything the process wrote is read once the pipe reports its end.
+  if (reader_.joinable()) reader_.join();
+  return true;
 }
 
 DWORD QuorinProcess::exit_code() {

@@ -36,7 +36,8 @@ class QuorinProcess {
   std::string output();
   // Waits until the output contains `text`.
   bool wait_output(const std::string& text, std::chrono::milliseconds timeout = 10s);
-  // Waits for the process to end; false on timeout.
+  // Waits for the process to end and for its output to be read; false on
+  // timeout.
   bool wait_exit(std::chrono::milliseconds timeout = 10s);
   DWORD exit_code();
   bool running();

@@ -293,6 +293,26 @@ TEST(Hotkeys, ConflictWithTheStartKeyIsARuntimeError) {
   EXPECT_EQ(q.exit_code(), 0u);
 }
 
+TEST(MainWindow, StoppingWithTheWindowHiddenEndsTheProcess) {
+  ScriptDir dir;
+  std::wstring script = dir.write(L"hidden.q",
+                                  "quorin_config_auto_start()\n"
+                                  "config_stopped_show_alert(0)\n"
+                                  "console_println(\"up\")\n"
+                                  "loop -1\n"
+                                  "  sleep(20)\n"
+                                  "endloop\n");
+  QuorinProcess q(in_quotes(script));
+  HWND main = q.main_window();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(q.wait_output("up\r\n"));
+  ShowWindow(main, SW_HIDE);
+  ASSERT_TRUE(eventually([&] { return !IsWindowVisible(main); }));
+  press_key(kF8);
+  ASSERT_TRUE(q.wait_exit());
+  EXPECT_EQ(q.exit_code(), 0u);
+}
+
 TEST(MainWindow, ScreenshotAndLayout) {
   ScriptDir dir;
   std::wstring script = dir.write(L"shot.q",
