@@ -9,6 +9,8 @@ namespace quorin {
 
 void wait_until_running(Runtime& rt) {
   for (;;) {
+    if (rt.control.park_requested()) [[unlikely]]
+      rt.control.park_here();
     int st = rt.state.load(std::memory_order_acquire);
     if (st == kRunning) return;
     if (st == kStopped || st == kEnded) throw ScriptHalt{};
@@ -28,7 +30,7 @@ Flow run_list(Runtime& rt, const StatementNode* head) {
       rt.pos_file = n->file;
       rt.pos_line = n->line;
     }
-    if (rt.state.load(std::memory_order_relaxed) != kRunning) [[unlikely]]
+    if (rt.state.load(std::memory_order_relaxed) != kRunning || rt.control.park_requested()) [[unlikely]]
       wait_until_running(rt);
     if (n->role == NodeRole::Exit) [[unlikely]]
       throw ScriptExit{0};

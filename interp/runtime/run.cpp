@@ -1,25 +1,47 @@
 #include "runtime/run.h"
 
 #include "runtime/routines.h"
+#include "runtime/storage.h"
 
 namespace quorin {
 
-int run_program(Runtime& rt) {
-  int code = 0;
+namespace {
+
+// After the main list: serve hotkey callbacks, each a call of a script
+// function without arguments, in arrival order.
+void serve_callbacks(Runtime& rt) {
+  rt.control.keep_alive.store(true);
+  while (const CallRecord* call = rt.control.next_callback()) {
+    Payload r = call->invoke(rt, *call);
+    dispose(call->ret, r);
+  }
+  if (rt.control.park_requested()) rt.control.park_here();
+}
+
+}  // namespace
+
+RunOutcome run_script(Runtime& rt) {
+  RunOutcome out;
   try {
     run_list(rt, rt.program.root);
     if (rt.state.load() == kRunning) {
-      rt.state.store(kEnded);
-      rt.ui.run_state_changed(kEnded);
+      // Without a keyboard hook (no interactive host) nothing could fire.
+      if (rt.control.interactive && rt.control.has_hotkeys())
+        serve_callbacks(rt);
+      else
+        rt.control.end_of_run();
     }
-    return 0;
+    return out;
   } catch (const ScriptExit& e) {
-    code = e.code;
+    out.code = e.code;
+    out.process_exit = true;
   } catch (const ScriptHalt&) {
-    return 0;
+    return out;
   }
   rt.run_exit_handlers();
-  return code;
+  return out;
 }
+
+int run_program(Runtime& rt) { return run_script(rt).code; }
 
 }  // namespace quorin

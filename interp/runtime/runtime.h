@@ -13,6 +13,7 @@
 #include "frontend/program_model.h"
 #include "runtime/array.h"
 #include "runtime/object.h"
+#include "runtime/run_control.h"
 #include "runtime/sync.h"
 #include "runtime/ui_port.h"
 #include "runtime/value.h"
@@ -90,6 +91,8 @@ class Runtime {
 
   const Program& program;
   UiPort& ui;
+  // Transitions, hotkeys, callbacks, key wait, parking.
+  RunControl control{*this};
 
   // ---- run state ----
   std::atomic<int> state{kLoading};
@@ -99,6 +102,8 @@ class Runtime {
   int32_t pos_line = -1;
   std::u16string main_path;
   std::u16string default_charset;
+  // Command-line words after the script path (`get_cmd_argv`).
+  std::vector<std::u16string> script_args;
 
   // ---- storage ----
   std::vector<Slot> globals;

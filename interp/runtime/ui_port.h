@@ -3,10 +3,14 @@
 // streams; tests record what was shown.
 #pragma once
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace quorin {
+
+// Icons of the run-control announcements (the message-box icon values).
+enum AnnounceIcon : int { kAnnounceWarning = 0x30, kAnnounceInfo = 0x40 };
 
 class UiPort {
  public:
@@ -29,6 +33,19 @@ class UiPort {
   virtual void request_start(std::atomic<int>& state) { state.store(2); }
   // Before waiting at a statement boundary: the start/pause button is enabled.
   virtual void enable_start_button() {}
+  // Run-control effects of the Windows host (no-ops without a window).
+  virtual void disable_start_button() {}
+  virtual void suspend_workers() {}
+  virtual void resume_workers() {}
+  // Shows "已暂停！" without blocking the caller; `open` is set while the box
+  // is open.
+  virtual void show_pause_box(std::atomic<bool>& /*open*/) {}
+  // Removes the keyboard and mouse hooks: the hotkeys stop working.
+  virtual void remove_hooks() {}
+  // Ends the process (stop or end of run with the main window hidden).
+  virtual void end_process(int /*code*/) {}
+  // The main window's handle as a script int (0 without a window).
+  virtual int32_t main_window_handle() { return 0; }
 };
 
 }  // namespace quorin

@@ -44,6 +44,7 @@ int run(const std::vector<std::u16string>& words) {
   int code;
   {
     Runtime rt(*result.program, ui);
+    rt.script_args = cl.script_args;
     rt.state.store(kRunning);
     code = run_program(rt);
   }
