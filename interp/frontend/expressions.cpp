@@ -388,6 +388,13 @@ CallRecord* Compiler::build_call(std::u16string_view name, std::vector<Operand*>
     }
   }
   if (!overloads) return nullptr;
+  // An operator without a row for its operand types leaves the argument
+  // untyped: the call reports it.
+  for (const Operand* a : args)
+    if (a->kind == OperandKind::Expr && !a->eval) {
+      error(format16(u"'%.200s' 表达式数据类型错误", name));
+      return nullptr;
+    }
   std::vector<ArgInfo> infos;
   infos.reserve(args.size());
   for (Operand* a : args) infos.push_back(describe_argument(*a));

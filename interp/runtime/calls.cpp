@@ -190,6 +190,7 @@ void Runtime::run_exit_handlers() {
   exit_handlers_ran = true;
   int st = state.load();
   if (st != kRunning && st != kPaused) return;
+  exiting = true;
   for (const CallRecord* call : atexit_calls) {
     try {
       Payload r = call->invoke(*this, *call);

@@ -8,6 +8,8 @@
 namespace quorin {
 
 void wait_until_running(Runtime& rt) {
+  // The exit handlers walk their functions whatever the run state is.
+  if (rt.exiting) return;
   for (;;) {
     if (rt.control.park_requested()) [[unlikely]]
       rt.control.park_here();

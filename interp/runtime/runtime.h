@@ -121,6 +121,7 @@ class Runtime {
   // `atexit` registrations, in order.
   std::vector<const CallRecord*> atexit_calls;
   bool exit_handlers_ran = false;
+  bool exiting = false;  // the exit handlers are running
 
   // Announcement switches.
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;

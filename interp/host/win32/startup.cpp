@@ -107,17 +107,6 @@ bool choose_script(std::wstring& path) {
   return true;
 }
 
-class HostReporter : public CompileReporter {
- public:
-  void write_stdout(std::string_view utf8) override {
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
-  }
-  void error_box(std::u16string_view title, std::u16string_view text) override {
-    MessageBoxW(nullptr, wide(text).c_str(), wide(title).c_str(), MB_OK | MB_ICONERROR);
-  }
-};
-
 void detect_display_scale() {
   HostState& h = host();
   HDC dc = GetDC(nullptr);
@@ -266,13 +255,12 @@ int run_host(HINSTANCE instance, int show) {
     if (cut != std::wstring::npos) SetCurrentDirectoryW(script.substr(0, cut == 2 ? 3 : cut).c_str());
   }
   // 12-13: compile; the check modes end here.
-  HostReporter reporter;
-  const CheckMode mode = check_mode_of(cl.mode);
+  const CheckMode mode = parse_check_mode(cl.mode);
   std::optional<std::u16string> charset;
   if (cl.charset && !cl.charset->empty()) charset = cl.charset;
-  CompileResult compiled = compile_script(u16(script), charset, mode, reporter);
+  CompileResult compiled = compile_script(u16(script), charset, mode);
   if (!compiled.program) end_process(0);
-  if (mode == CheckMode::C || mode == CheckMode::Ic) end_process(0);
+  if (mode == CheckMode::Check || mode == CheckMode::IdeCheck) end_process(0);
   h.script_path = script;
   h.program = compiled.program.release();  // lives until the process ends
   const HostSettings& s = h.program->settings;

@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"func int f()\n  return\nendfunc\nprintln(f())\n", "2: 'return' 缺少返回值\n"},
         Case{"func int f()\n  return \"s\"\nendfunc\n", "2: 返回的数据类型不符合函数定义\n"},
         Case{"println(1, 2)\n", "1: 函数 'println()' 参数数量错误\n"},
+        Case{"println(\"a\" - 1)\nprintln(2)\n", "1: 'println' 表达式数据类型错误\n"},
         Case{"int x\nx = 1 +\n", "2: 缺少操作数\n"},
         Case{"println(\"abc)\n", "1: 没找到字符串常量的终止字符 \"\n"},
         Case{"char c = '\\q'\n", "1: 未知的转义字符: '\\q'\n"},

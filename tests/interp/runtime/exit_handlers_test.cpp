@@ -21,6 +21,7 @@ std::u16string run_then(int state_before_exit, bool call_exit) {
   if (state_before_exit >= 0) {
     rt.state.store(state_before_exit);
     rt.exit_handlers_ran = false;
+    rt.exiting = false;
     rt.run_exit_handlers();
   }
   return ui.out;

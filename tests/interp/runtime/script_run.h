@@ -19,12 +19,12 @@
 
 namespace quorin::testing {
 
-class StringReporter : public CompileReporter {
+class StringReporter : public ReportOutput {
  public:
   std::string out;
   std::vector<std::u16string> boxes;
-  void write_stdout(std::string_view utf8) override { out += utf8; }
-  void error_box(std::u16string_view, std::u16string_view text) override { boxes.emplace_back(text); }
+  void console(std::u16string_view text) override { out += to_utf8(text); }
+  void message_box(std::u16string_view, std::u16string_view text) override { boxes.emplace_back(text); }
 };
 
 // Compiles `source`; fails the test (and returns null) when it does not compile.
