@@ -17,6 +17,7 @@
 #include <string>
 
 #include "frontend/compile_driver.h"
+#include "frontend/source_files.h"
 #include "host/command_line.h"
 #include "host/win32/host_port.h"
 #include "host/win32/host_state.h"
@@ -294,7 +295,7 @@ int run_host(HINSTANCE instance, int show) {
   // 19: title, run state and the script thread.  Deep script recursion
   // needs a deep stack.
   h.runtime->state.store(kNotStarted);
-  std::wstring title = wide(format16(u"%s - %.64s", u"Quorin", file_name_part(u16(script))));
+  std::wstring title = wide(format16(u"%s - %.64s", u"Quorin", std::u16string(name_part(u16(script)))));
   SetWindowTextW(w, title.c_str());
   refresh_status(kNotStarted);
   unsigned tid = 0;
