@@ -10,6 +10,7 @@ std::span<const BuiltinTable> builtin_tables() {
       run_control_table(),
       collections_table(),
       strings_table(),
+      dates_table(),
   };
   return tables;
 }

@@ -9,5 +9,6 @@ BuiltinTable console_table();
 BuiltinTable run_control_table();
 BuiltinTable collections_table();
 BuiltinTable strings_table();
+BuiltinTable dates_table();
 
 }  // namespace quorin
