@@ -391,49 +391,32 @@ void Compiler::compile_collection_declaration(StatementNode*& tail, TypeCode typ
     while (*p_ && *p_ != u',' && *p_ != u'>' && *p_ != u' ' && *p_ != u'\t' && *p_ != u'\r' && *p_ != u'\n') ++p_;
     return {s, static_cast<size_t>(p_ - s)};
   };
-  auto elem_code = [&](std::u16string_view w) -> TypeCode {
+  // One element type word; 0 after an error (`missing` when it is empty).
+  auto element_type = [&](std::u16string_view missing) -> uint16_t {
+    std::u16string_view w = read_type();
+    if (w.empty()) {
+      stop_error(format16(missing, word));
+      return 0;
+    }
     TypeCode t = type_code_of_word(w);
-    return (t >= tc::Byte && t <= tc::Bmp) ? t : tc::None;
+    if (!(t >= tc::Byte && t <= tc::Bmp)) {
+      stop_error(format16(u"%s 未知的数据类型: '<%.200s>'", word, w));
+      return 0;
+    }
+    return static_cast<uint16_t>(t);
   };
   uint16_t elem = 0, key = 0, val = 0;
   if (type == tc::HashMap) {
-    std::u16string_view k = read_type();
-    if (k.empty()) {
-      stop_error(format16(u"%s<K, V> 缺少键(K)类型定义: '<K>'", word));
-      return;
-    }
-    if (!elem_code(k)) {
-      stop_error(format16(u"%s 未知的数据类型: '<%.200s>'", word, k));
-      return;
-    }
+    if (!(key = element_type(u"%s<K, V> 缺少键(K)类型定义: '<K>'"))) return;
     skip_blanks(p_);
     if (*p_ != u',') {
       stop_error(format16(u"'%.200s' 定义缺少 ','", word));
       return;
     }
     ++p_;
-    std::u16string_view v = read_type();
-    if (v.empty()) {
-      stop_error(format16(u"%s<K, V> 缺少值(V)类型定义: '<V>'", word));
-      return;
-    }
-    if (!elem_code(v)) {
-      stop_error(format16(u"%s 未知的数据类型: '<%.200s>'", word, v));
-      return;
-    }
-    key = static_cast<uint16_t>(elem_code(k));
-    val = static_cast<uint16_t>(elem_code(v));
-  } else {
-    std::u16string_view t = read_type();
-    if (t.empty()) {
-      stop_error(format16(u"%s 定义缺少数据类型: '<T>'", word));
-      return;
-    }
-    if (!elem_code(t)) {
-      stop_error(format16(u"%s 未知的数据类型: '<%.200s>'", word, t));
-      return;
-    }
-    elem = static_cast<uint16_t>(elem_code(t));
+    if (!(val = element_type(u"%s<K, V> 缺少值(V)类型定义: '<V>'"))) return;
+  } else if (!(elem = element_type(u"%s 定义缺少数据类型: '<T>'"))) {
+    return;
   }
   skip_blanks(p_);
   if (*p_ != u'>') {

@@ -57,6 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"int a[2][3] = {1, 2, 3}\n", "1: 数组变量 'a' 赋值时的元素维数与数组定义的维数不一致\n"},
         Case{"int (*fp)(int, int, int, int, int, int, int, int, int, int)\n", "1: 函数指针变量的参数不能超过9个\n"},
         Case{"HashMap<string, long> a\nHashMap<string, int> b = a\n", "2: 变量 'b' 与 'a' 类型不一致\n"},
+        Case{"HashMap<int> m\n", "1: 'HashMap' 定义缺少 ','\n"},
+        Case{"ArrayList<> m\n", "1: ArrayList 定义缺少数据类型: '<T>'\n"},
+        Case{"HashMap<int, foo> m\n", "1: HashMap 未知的数据类型: '<foo>'\n"},
+        Case{"LinkedList<int> l = {1, 2L}\n", "1: 变量 'l' 赋值类型错误\n"},
         Case{"quorin_hotkey_stop_code(113)\n", "1: 'quorin_hotkey_stop_code()' 【暂停】与【中止】快捷键冲突\n"},
         Case{"quorin_window_initial_size(10, -1)\n", "1: 'quorin_window_initial_size()' 参数的值必须是一个整型常量\n"}));
 
