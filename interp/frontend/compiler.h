@@ -38,7 +38,7 @@ class Compiler {
   StatementNode* append(StatementNode*& tail, ExecFn routine, std::u16string_view kind, NodeRole role = NodeRole::Plain);
   StatementNode* new_head(StatementNode* owner);
   void compile_call_statement(StatementNode*& tail, std::u16string_view name);
-  bool apply_directive(const BuiltinEntry& e, std::u16string_view name, const std::vector<Operand*>& args);
+  bool apply_directive(std::u16string_view name, const std::vector<Operand*>& args);
   void compile_label(StatementNode*& tail, std::u16string_view name, Context ctx);
   void compile_goto(StatementNode*& tail);
   void compile_if(StatementNode*& tail);
@@ -71,7 +71,9 @@ class Compiler {
   // `each(name)` for every new, checked name (false: stop, already reported).
   template <class Each>
   void compile_declarators(std::u16string_view missing_name, Each&& each);
-  bool check_new_name(std::u16string_view name, std::u16string_view what);
+  bool check_new_name(std::u16string_view name);
+  // The reserved-name kind of `name`, script functions included.
+  NameKind reserved_kind(std::u16string_view name) const;
   void emit_initialise(StatementNode*& tail, VariableRecord* var);
   void emit_assignment(StatementNode*& tail, VarRef* target, Operand* value, TypeCode type);
   void emit_local_definition(StatementNode*& tail, VariableRecord* var);

@@ -6,13 +6,18 @@
 
 namespace quorin {
 
-bool Compiler::check_new_name(std::u16string_view name, std::u16string_view) {
+NameKind Compiler::reserved_kind(std::u16string_view name) const {
+  NameKind kind = reg_.reserved(name);
+  if (kind == NameKind::None && prog_.functions.find(name)) kind = NameKind::Function;
+  return kind;
+}
+
+bool Compiler::check_new_name(std::u16string_view name) {
   if (name.size() > 63) {
     stop_error(format16(u"变量名 '%.200s' 长度不能超过 63 个字符", name));
     return false;
   }
-  NameKind kind = reg_.reserved(name);
-  if (kind == NameKind::None && prog_.functions.find(name)) kind = NameKind::Function;
+  NameKind kind = reserved_kind(name);
   if (kind != NameKind::None) {
     stop_error(format16(u"变量名 '%.200s' 与%s冲突", name, name_kind_word(kind)));
     return false;
@@ -105,7 +110,7 @@ void Compiler::compile_declarators(std::u16string_view missing_name, Each&& each
     }
     std::u16string name(peek_name(p_));
     p_ += name.size();
-    if (!check_new_name(name, u"") || !each(name)) return;
+    if (!check_new_name(name) || !each(name)) return;
     ++declared;
     skip_blanks(p_);
     if (*p_ == u',') {
@@ -288,7 +293,7 @@ void Compiler::compile_function_pointer(StatementNode*& tail, TypeCode ret) {
   }
   std::u16string name(peek_name(p_));
   p_ += name.size();
-  if (!check_new_name(name, u"")) return;
+  if (!check_new_name(name)) return;
   skip_blanks(p_);
   if (*p_ != u')') {
     stop_error(u"语法错误, 缺少 ')'");

@@ -54,7 +54,7 @@ void Compiler::compile_for(StatementNode*& tail) {
       return;
     }
     p_ += name.size();
-    if (!check_new_name(name, u"")) return;
+    if (!check_new_name(name)) return;
     skip_blanks(p_);
     if (*p_ == u'[') {
       stop_error(format16(u"在 for 关键词后面不能定义新的数组变量 '%.200s'", name));

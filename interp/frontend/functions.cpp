@@ -74,8 +74,7 @@ bool Compiler::parse_func_header(FuncHeader& h, bool report) {
       std::u16string_view pn = peek_name(p_);
       p_ += pn.size();
       if (pn.size() > 63) return fail(format16(u"参数名 '%.200s' 长度不能超过 63 个字符", pn));
-      NameKind pk = reg_.reserved(pn);
-      if (pk == NameKind::None && prog_.functions.find(pn)) pk = NameKind::Function;
+      NameKind pk = reserved_kind(pn);
       if (pk == NameKind::None && pn == name) pk = NameKind::Function;
       if (pk != NameKind::None) return fail(format16(u"参数名 '%.200s' 与%s冲突", pn, name_kind_word(pk)));
       for (const auto& other : h.params)

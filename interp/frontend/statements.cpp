@@ -182,7 +182,7 @@ void Compiler::compile_call_statement(StatementNode*& tail, std::u16string_view 
   // The line end is consumed before a directive acts (include markers rely on it).
   skip_line(p_, line_);
   if (call->entry && name.starts_with(u"quorin_")) {
-    apply_directive(*call->entry, name, raw);
+    apply_directive(name, raw);
     return;
   }
   bool is_exit = call->invoke == exit_statement_routine();
@@ -194,7 +194,7 @@ void Compiler::compile_call_statement(StatementNode*& tail, std::u16string_view 
   n->operands = call->args;
 }
 
-bool Compiler::apply_directive(const BuiltinEntry& e, std::u16string_view name, const std::vector<Operand*>& args) {
+bool Compiler::apply_directive(std::u16string_view name, const std::vector<Operand*>& args) {
   HostSettings& s = prog_.settings;
   auto constant_of = [](const Operand* op, TypeCode t) { return op->kind == static_cast<OperandKind>(t); };
   if (name == u"quorin_config_auto_start") {
@@ -287,7 +287,6 @@ bool Compiler::apply_directive(const BuiltinEntry& e, std::u16string_view name, 
     line_ = saved;
     return true;
   }
-  (void)e;
   line_ = saved;
   return true;
 }
@@ -315,8 +314,7 @@ void Compiler::compile_label(StatementNode*& tail, std::u16string_view name, Con
     stop_error(format16(u"标签 '%.128s' 长度不能超过 63 个字符", name));
     return;
   }
-  NameKind kind = reg_.reserved(name);
-  if (kind == NameKind::None && prog_.functions.find(name)) kind = NameKind::Function;
+  NameKind kind = reserved_kind(name);
   if (kind != NameKind::None) {
     stop_error(format16(u"标签 '%.200s' 与%s冲突", name, name_kind_word(kind)));
     return;
@@ -354,8 +352,7 @@ void Compiler::compile_goto(StatementNode*& tail) {
     stop_error(format16(u"标签 '%.200s' 长度不能超过 63 个字符", name));
     return;
   }
-  NameKind kind = reg_.reserved(name);
-  if (kind == NameKind::None && prog_.functions.find(name)) kind = NameKind::Function;
+  NameKind kind = reserved_kind(name);
   if (kind != NameKind::None) {
     stop_error(format16(u"标签名 '%.200s' 与%s冲突", name, name_kind_word(kind)));
     return;

@@ -98,9 +98,6 @@ Payload invoke_script_function(Runtime& rt, const CallRecord& c) {
       s.value.v.ptr = cells[i].v.ptr;
     } else {
       with_type(prm->type, [&]<TypeCode T>() { store<T>(&s.value.v, cells[i].v); });
-      if (prm->type == tc::String || is_object_type(prm->type)) {
-        // store() released the slot's previous (empty) holder; nothing to undo.
-      }
     }
   }
   rt.has_return_value = false;
@@ -152,7 +149,7 @@ void* storage_address(Runtime& rt, const Operand& op, const Slot** slot) {
   return value_address(rt, *op.var, true);
 }
 
-ArrayObj* array_argument(Runtime& rt, const Operand& op, int) {
+ArrayObj* array_argument(Runtime& rt, const Operand& op) {
   if (op.kind != OperandKind::Variable) fail_not_a_variable(rt, op);
   return slot_for_read(rt, *op.var)->value.v.arr;
 }

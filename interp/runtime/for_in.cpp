@@ -14,7 +14,6 @@ struct ObjectGuard {
 
 template <TypeCode E>
 Flow over_array(Runtime& rt, const ForData& d, ArrayObj* a, size_t base, int32_t count) {
-  Flow out = Flow::Next;
   const size_t width = element_width(E);
   for (int32_t j = 0; j < count; ++j) {
     // The body may rebuild the array: re-check its storage every round.
@@ -24,7 +23,6 @@ Flow over_array(Runtime& rt, const ForData& d, ArrayObj* a, size_t base, int32_t
     Flow f = run_list(rt, d.body);
     if (f == Flow::Break) return Flow::Next;
     if (f != Flow::Next && f != Flow::Continue) return f;
-    (void)out;
   }
   return Flow::Next;
 }
@@ -38,27 +36,15 @@ Flow exec_for_in(Runtime& rt, const StatementNode& n) {
     Slot* s = slot_for_read(rt, ref);
     ArrayObj* a = s->value.v.arr;
     const std::u16string& name = ref.var->name;
-    if (!a || !a->data) {
-      rt.fail_alert(format16(u"行: %d, 数组变量 '%s' 还没有初始化", rt.pos_line, name) + u", 访问位置: " + name +
-                        format16(u"\n\n提示：脚本中存在逻辑错误，数组变量 '%s' 定义的位置需要调整。", name),
-                    0);
-    }
-    size_t lead = ref.indices.size();
-    if (static_cast<int>(lead) + 1 != a->dims) {
-      rt.fail(format16(u"函数定义中参数 '%s' 是一个 %d 维数组, 调用该函数时实际传递的是一个 %d 维数组", name,
-                       static_cast<int>(lead) + 1, a->dims),
-              -1);
-    }
+    const size_t lead = ref.indices.size();
+    int32_t idx[3] = {0, 0, 0};
+    for (size_t i = 0; i < lead; ++i) idx[i] = ref.indices[i]->eval(rt, *ref.indices[i]).i;
+    if (!a || !a->data) fail_array_unallocated(rt, name, array_access_text(name, idx, lead));
+    if (static_cast<int>(lead) + 1 != a->dims) fail_array_dims(rt, name, static_cast<int>(lead) + 1, a->dims);
     size_t base = 0;
     for (size_t i = 0; i < lead; ++i) {
-      int32_t idx = ref.indices[i]->eval(rt, *ref.indices[i]).i;
-      if (idx < 0 || idx >= a->size[i]) {
-        std::u16string def = name, at = name;
-        for (int k = 0; k < a->dims; ++k) def += format16(u"[%d]", a->size[k]);
-        at += format16(u"[%d]", idx);
-        rt.fail(format16(u"变量 '%s' 数组索引越界, 数组定义: %s", name, def) + u", 越界位置: " + at, -1);
-      }
-      base = base * static_cast<size_t>(a->size[i]) + static_cast<size_t>(idx);
+      if (idx[i] < 0 || idx[i] >= a->size[i]) fail_array_bounds(rt, name, *a, array_access_text(name, idx, lead));
+      base = base * static_cast<size_t>(a->size[i]) + static_cast<size_t>(idx[i]);
     }
     int32_t count = a->size[lead];
     base *= static_cast<size_t>(count);

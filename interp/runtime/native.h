@@ -79,7 +79,7 @@ inline Payload eval(Runtime& rt, const Operand& op) { return op.eval(rt, op); }
 
 // Address of a variable operand's storage (by-reference and array arguments).
 void* storage_address(Runtime& rt, const Operand& op, const Slot** slot);
-ArrayObj* array_argument(Runtime& rt, const Operand& op, int expected_dims);
+ArrayObj* array_argument(Runtime& rt, const Operand& op);
 Value* collection_argument(Runtime& rt, const Operand& op, Value& scratch);
 // Disposes of a collection call result held by an invoker.
 void drop_value(Value& v);
@@ -175,7 +175,7 @@ struct Param<ArrayArg<Code>> {
   static constexpr TypeCode code = Code;
   using Holder = ArrayArg<Code>;
   static Holder fetch(Runtime& rt, const Operand& op) {
-    return Holder{array_argument(rt, op, 0), op.var ? std::u16string_view(op.var->var->name) : std::u16string_view()};
+    return Holder{array_argument(rt, op), op.var ? std::u16string_view(op.var->var->name) : std::u16string_view()};
   }
   static ArrayArg<Code> get(Holder& h) { return h; }
 };

@@ -1,21 +1,10 @@
 #include "runtime/runtime.h"
 
+#include "frontend/source_files.h"
 #include "support/format.h"
 
 namespace quorin {
 
-namespace {
-bool same_path_ignoring_case(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'A' && x <= u'Z') x = static_cast<char16_t>(x + 32);
-    if (y >= u'A' && y <= u'Z') y = static_cast<char16_t>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
-}
-}  // namespace
 
 void init_globals(Runtime& rt);
 
@@ -28,7 +17,7 @@ Runtime::Runtime(const Program& p, UiPort& u) : program(p), ui(u) {
 
 
 std::u16string Runtime::compose_error(std::u16string_view text) const {
-  if (pos_file && !same_path_ignoring_case(*pos_file, main_path))
+  if (pos_file && !same_path(*pos_file, main_path))
     return std::u16string(text) + u"\n\n" + *pos_file;
   return std::u16string(text);
 }

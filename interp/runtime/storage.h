@@ -123,6 +123,14 @@ void* element_address(Runtime& rt, const VarRef& ref, Slot* slot);
 // Address of the storage a variable use names, following by-reference slots.
 void* value_address(Runtime& rt, const VarRef& ref, bool for_write);
 
+// The array errors: the access is written as the name and each index
+// "[%d]" (`array_access_text`).
+std::u16string array_access_text(const std::u16string& name, const int32_t* indices, size_t n);
+[[noreturn]] void fail_array_unallocated(Runtime& rt, const std::u16string& name, std::u16string_view access);
+[[noreturn]] void fail_array_dims(Runtime& rt, const std::u16string& name, int used, int actual);
+[[noreturn]] void fail_array_bounds(Runtime& rt, const std::u16string& name, const ArrayObj& a,
+                                    std::u16string_view access);
+
 // Disposes of what a slot holds (end of a frame, end of the run).
 void release_slot(Slot& s);
 

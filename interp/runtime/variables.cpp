@@ -90,6 +90,30 @@ Slot* slot_for_write(Runtime& rt, const VarRef& ref) {
   return s;
 }
 
+std::u16string array_access_text(const std::u16string& name, const int32_t* indices, size_t n) {
+  std::u16string t = name;
+  for (size_t i = 0; i < n; ++i) t += format16(u"[%d]", indices[i]);
+  return t;
+}
+
+void fail_array_unallocated(Runtime& rt, const std::u16string& name, std::u16string_view access) {
+  rt.fail_alert(format16(u"行: %d, 数组变量 '%s' 还没有初始化", rt.pos_line, name) + u", 访问位置: " +
+                    std::u16string(access) +
+                    format16(u"\n\n提示：脚本中存在逻辑错误，数组变量 '%s' 定义的位置需要调整。", name),
+                0);
+}
+
+void fail_array_dims(Runtime& rt, const std::u16string& name, int used, int actual) {
+  rt.fail(format16(u"函数定义中参数 '%s' 是一个 %d 维数组, 调用该函数时实际传递的是一个 %d 维数组", name, used, actual),
+          -1);
+}
+
+void fail_array_bounds(Runtime& rt, const std::u16string& name, const ArrayObj& a, std::u16string_view access) {
+  rt.fail(format16(u"变量 '%s' 数组索引越界, 数组定义: %s", name, array_access_text(name, a.size, a.dims)) +
+              u", 越界位置: " + std::u16string(access),
+          -1);
+}
+
 void* element_address(Runtime& rt, const VarRef& ref, Slot* slot) {
   ArrayObj* a = slot->value.v.arr;
   const std::u16string& name = slot->record ? slot->record->name : ref.var->name;
@@ -99,28 +123,14 @@ void* element_address(Runtime& rt, const VarRef& ref, Slot* slot) {
     const Operand* op = ref.indices[i];
     idx[i] = op->eval(rt, *op).i;
   }
-  auto access_text = [&]() {
-    std::u16string t = name;
-    for (size_t i = 0; i < n; ++i) t += format16(u"[%d]", idx[i]);
-    return t;
-  };
-  if (!a || !a->data) [[unlikely]] {
-    rt.fail_alert(format16(u"行: %d, 数组变量 '%s' 还没有初始化", rt.pos_line, name) + u", 访问位置: " + access_text() +
-                      format16(u"\n\n提示：脚本中存在逻辑错误，数组变量 '%s' 定义的位置需要调整。", name),
-                  0);
-  }
-  if (static_cast<int>(n) != a->dims) [[unlikely]] {
-    rt.fail(format16(u"函数定义中参数 '%s' 是一个 %d 维数组, 调用该函数时实际传递的是一个 %d 维数组", ref.var->name,
-                     static_cast<int>(n), a->dims),
-            -1);
-  }
+  if (!a || !a->data) [[unlikely]]
+    fail_array_unallocated(rt, name, array_access_text(name, idx, n));
+  if (static_cast<int>(n) != a->dims) [[unlikely]]
+    fail_array_dims(rt, ref.var->name, static_cast<int>(n), a->dims);
   size_t flat = 0;
   for (size_t i = 0; i < n; ++i) {
-    if (idx[i] < 0 || idx[i] >= a->size[i]) [[unlikely]] {
-      std::u16string def = name;
-      for (int d = 0; d < a->dims; ++d) def += format16(u"[%d]", a->size[d]);
-      rt.fail(format16(u"变量 '%s' 数组索引越界, 数组定义: %s", name, def) + u", 越界位置: " + access_text(), -1);
-    }
+    if (idx[i] < 0 || idx[i] >= a->size[i]) [[unlikely]]
+      fail_array_bounds(rt, name, *a, array_access_text(name, idx, n));
     flat = flat * static_cast<size_t>(a->size[i]) + static_cast<size_t>(idx[i]);
   }
   return static_cast<char*>(a->data) + flat * element_width(a->elem);

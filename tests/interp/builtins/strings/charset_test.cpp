@@ -29,8 +29,9 @@ TEST_F(Charsets, ByteLengthByCharset) {
   EXPECT_EQ(len_byte(rt, u"中a", u"utf-8"), 4);
   EXPECT_EQ(len_byte(rt, u"中a", u"gbk"), 3);
   EXPECT_EQ(len_byte(rt, u"中a", u"GB2312"), 3);
-  if (!encode_text(u"中", codepage::Gb18030).empty())  // Wine lacks GB18030
+  if (!encode_text(u"中", codepage::Gb18030).empty()) {  // Wine lacks GB18030
     EXPECT_EQ(len_byte(rt, u"中a", u"gb18030"), 3);
+  }
   EXPECT_EQ(len_byte(rt, u"中a", u"big5"), 3);
   EXPECT_EQ(len_byte(rt, u"中a", u"ucs-2"), 4);
   EXPECT_EQ(len_byte(rt, u"中a", u"latin-1"), 0);  // unknown: no bytes, no error
