@@ -2,15 +2,15 @@
 # Windows, scripts/setup.sh cross-builds them into a cache outside the
 # checkout.  Its install prefix is QUORIN_DEPS_PREFIX: taken from the cache
 # variable, else from the environment (QUORIN_DEPS_PREFIX, or
-# QUORIN_DEPS_CACHE/prefix), else setup.sh's default location.
+# QUORIN_DEPS_CACHE/prefix-ARCH), else setup.sh's default location.
 if(WIN32)
   if(NOT QUORIN_DEPS_PREFIX)
     if(NOT "$ENV{QUORIN_DEPS_PREFIX}" STREQUAL "")
       set(_quorin_prefix "$ENV{QUORIN_DEPS_PREFIX}")
     elseif(NOT "$ENV{QUORIN_DEPS_CACHE}" STREQUAL "")
-      set(_quorin_prefix "$ENV{QUORIN_DEPS_CACHE}/prefix")
+      set(_quorin_prefix "$ENV{QUORIN_DEPS_CACHE}/prefix-${CMAKE_SYSTEM_PROCESSOR}")
     else()
-      set(_quorin_prefix "$ENV{HOME}/.cache/quorin-deps/prefix")
+      set(_quorin_prefix "$ENV{HOME}/.cache/quorin-deps/prefix-${CMAKE_SYSTEM_PROCESSOR}")
     endif()
     set(QUORIN_DEPS_PREFIX "${_quorin_prefix}" CACHE PATH "Install prefix of the Windows libraries" FORCE)
   endif()

@@ -1,4 +1,6 @@
 # Cross-compiling for 64-bit Windows with mingw-w64 (posix thread model).
+# Only the editor plug-in is built for 64-bit hosts; everything else uses
+# mingw-w64-i686.cmake.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Prepares a Debian machine for both build presets:
 #  1. installs the tool chain and libraries from Debian's packages;
-#  2. cross-builds static cJSON, OpenSSL and GoogleTest for 64-bit Windows
-#     (mingw-w64, posix thread model) into a cache outside the checkout.
+#  2. cross-builds static cJSON, OpenSSL and GoogleTest for 32-bit x86
+#     Windows (mingw-w64 i686, posix thread model) into a cache outside the
+#     checkout.
 #
 # The cache is ${QUORIN_DEPS_CACHE:-$HOME/.cache/quorin-deps}; libraries land
-# in its prefix/ folder, which the windows preset finds on its own.  A stamp
-# file per library records the version that was built; a library whose stamp
-# is present is not built again (pass --rebuild to force it).
+# in its prefix-i686/ folder, which the windows preset finds on its own.  A
+# stamp file per library and architecture records the version that was
+# built; a library whose stamp is present is not built again (pass --rebuild
+# to force it).
 #
 # Usage: scripts/setup.sh [--rebuild] [--print-prefix]
 #   Sourcing the script (". scripts/setup.sh") also exports QUORIN_DEPS_PREFIX.
@@ -24,7 +26,8 @@ quorin_setup_main() {
   done
 
   local cache="${QUORIN_DEPS_CACHE:-$HOME/.cache/quorin-deps}"
-  local prefix="$cache/prefix"
+  local arch=i686
+  local prefix="$cache/prefix-$arch"
   if ((print_only)); then
     echo "$prefix"
     return 0
@@ -32,25 +35,35 @@ quorin_setup_main() {
 
   export DEBIAN_FRONTEND=noninteractive
   local jobs="${QUORIN_JOBS:-2}"
-  local host=x86_64-w64-mingw32
+  local host=$arch-w64-mingw32
   local cc="$host-gcc-posix" cxx="$host-g++-posix"
+  # The same floating-point arithmetic as the native 64-bit build.
+  local arch_flags="-msse2 -mfpmath=sse"
 
   # ---- 1. Debian packages -------------------------------------------------
   local packages=(
     g++ cmake ninja-build make perl pkg-config
-    mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-    wine64 xvfb xdotool x11-utils util-linux
+    mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+    wine wine64 wine32:i386 xvfb xdotool x11-utils util-linux
+    fonts-wqy-microhei fonts-wine
     libcjson-dev libssl-dev libgtest-dev googletest libbenchmark-dev
-    lua5.4 clang dpkg-dev locales
+    lua5.4 clang dpkg-dev locales ccache
   )
+  local sudo=()
+  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
   local missing=() p
   for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi
   done
-  local sudo=()
-  if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+  # The 32-bit Windows programs run on Wine's 32-bit side, which comes from
+  # Debian's i386 architecture.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "== adding the i386 architecture"
+    "${sudo[@]}" dpkg --add-architecture i386
+  fi
   if ((${#missing[@]})); then
     echo "== installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
@@ -178,24 +191,26 @@ quorin_setup_main() {
 
   # A stamp holds "VERSION rN": the source version and the revision of the
   # recipe below.  Raising a recipe's revision rebuilds that library.
-  local cjson_recipe=1 openssl_recipe=2 gtest_recipe=1
+  local cjson_recipe=2 openssl_recipe=3 gtest_recipe=2
   stamp_ok() {
-    ((rebuild == 0)) && [[ -s "$cache/stamps/$1" ]] &&
-      [[ "$(cat "$cache/stamps/$1")" == *" r$2" ]]
+    ((rebuild == 0)) && [[ -s "$cache/stamps/$arch-$1" ]] &&
+      [[ "$(cat "$cache/stamps/$arch-$1")" == *" r$2" ]]
   }
-  write_stamp() { echo "$2 r$3" > "$cache/stamps/$1"; }
+  stamp_of() { cat "$cache/stamps/$arch-$1"; }
+  write_stamp() { echo "$2 r$3" > "$cache/stamps/$arch-$1"; }
 
   # ---- 3a. cJSON -----------------------------------------------------------
   if stamp_ok cjson $cjson_recipe; then
-    echo "== cJSON $(cat "$cache/stamps/cjson") (cached)"
+    echo "== cJSON $(stamp_of cjson) (cached)"
   else
     prepare_apt
     fetch_source cjson
     local v=$src_version src=$src_dir
     echo "== building cJSON $v for Windows"
     cmake -S "$src" -B "$work/build-cjson" -G Ninja \
-      -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64 \
+      -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=$arch \
       -DCMAKE_C_COMPILER="$cc" -DCMAKE_RC_COMPILER="$host-windres" \
+      -DCMAKE_C_FLAGS="$arch_flags" \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
       -DBUILD_SHARED_LIBS=OFF -DBUILD_SHARED_AND_STATIC_LIBS=OFF \
       -DENABLE_CJSON_TEST=OFF -DENABLE_CJSON_UTILS=OFF -DENABLE_TARGET_EXPORT=OFF \
@@ -211,7 +226,7 @@ quorin_setup_main() {
 
   # ---- 3b. OpenSSL (libssl + libcrypto only) ------------------------------
   if stamp_ok openssl $openssl_recipe; then
-    echo "== OpenSSL $(cat "$cache/stamps/openssl") (cached)"
+    echo "== OpenSSL $(stamp_of openssl) (cached)"
   else
     prepare_apt
     fetch_source openssl
@@ -221,13 +236,13 @@ quorin_setup_main() {
     # client here uses are left out to keep the build short.
     (
       cd "$src"
-      ./Configure mingw64 --cross-compile-prefix="$host-" CC=gcc-posix CXX=g++-posix \
+      ./Configure mingw --cross-compile-prefix="$host-" CC=gcc-posix CXX=g++-posix \
         --prefix="$prefix" --libdir=lib --openssldir="$prefix/ssl" \
         no-shared no-tests no-module no-legacy no-engine no-dso no-asm \
         no-idea no-mdc2 no-rc5 no-whirlpool no-seed no-camellia no-aria no-sm2 no-sm3 no-sm4 \
         no-srp no-gost no-ssl3 no-weak-ssl-ciphers no-ui-console \
         no-cmp no-cms no-ts no-ct no-ocsp no-rfc3779 no-srtp no-dtls no-sctp \
-        -O1
+        -O1 $arch_flags
       make -j "$jobs" build_libs
       make install_dev
     ) >"$work/openssl-build.log" 2>&1 || { tail -n 60 "$work/openssl-build.log" >&2; return 1; }
@@ -239,14 +254,15 @@ quorin_setup_main() {
   # ---- 3c. GoogleTest (from the installed googletest sources) -------------
   local gtest_v
   gtest_v=$(dpkg-query -W -f='${Version}' googletest)
-  if stamp_ok googletest $gtest_recipe && [[ "$(cat "$cache/stamps/googletest")" == "$gtest_v r$gtest_recipe" ]]; then
+  if stamp_ok googletest $gtest_recipe && [[ "$(stamp_of googletest)" == "$gtest_v r$gtest_recipe" ]]; then
     echo "== GoogleTest $gtest_v (cached)"
   else
     echo "== building GoogleTest $gtest_v for Windows"
     rm -rf "$work/build-gtest"
     cmake -S /usr/src/googletest -B "$work/build-gtest" -G Ninja \
-      -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=x86_64 \
+      -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=$arch \
       -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" \
+      -DCMAKE_C_FLAGS="$arch_flags" -DCMAKE_CXX_FLAGS="$arch_flags" \
       -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
       -DBUILD_SHARED_LIBS=OFF -Dgtest_disable_pthreads=OFF -DBUILD_GMOCK=ON \
       >"$work/gtest-configure.log" 2>&1 || { cat "$work/gtest-configure.log" >&2; return 1; }
