@@ -64,6 +64,21 @@ if ! stage setup bash scripts/setup.sh; then
   exit 1
 fi
 
+# Every tool the builds and the Wine runner call must be there; a missing one
+# would otherwise show up as dozens of unrelated test failures.
+missing=()
+for tool in cmake ninja g++ i686-w64-mingw32-g++-posix i686-w64-mingw32-windres \
+            wine wineboot wineserver Xvfb xdotool flock; do
+  command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  missing+=("wine32:i386 (Wine's 32-bit side)")
+fi
+if ((${#missing[@]})); then
+  echo "test-all.sh: missing after set-up: ${missing[*]}" >&2
+  exit 1
+fi
+
 run_preset native 2
 
 # GUI tests share one virtual desktop, so the Windows tests run one at a time.

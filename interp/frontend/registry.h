@@ -60,7 +60,7 @@ class Registry {
   Registry();
   struct InvokerHash {
     uint32_t operator()(InvokeFn f) const {
-      auto v = reinterpret_cast<uintptr_t>(f);
+      uint64_t v = reinterpret_cast<uintptr_t>(f);
       return static_cast<uint32_t>(v ^ (v >> 32));
     }
   };
