@@ -236,12 +236,12 @@ def serve(folder):
         stop.set()
     for srv in servers:
         srv.quit_all = quit_all
-        threading.Thread(target=srv.serve_forever, kwargs={"poll_interval": 0.2}, daemon=True).start()
+        threading.Thread(target=srv.serve_forever, kwargs={"poll_interval": 0.05}, daemon=True).start()
     signal.signal(signal.SIGTERM, lambda *_: stop.set())
     with open(os.path.join(folder, "ready"), "w") as f:
         f.write(str(os.getpid()))
     started = time.monotonic()
-    while not stop.wait(0.5):
+    while not stop.wait(0.1):
         now = time.monotonic()
         if now - started > MAX_LIFETIME or now - last_activity > IDLE_LIFETIME:
             break
