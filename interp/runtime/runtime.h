@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -127,6 +128,11 @@ class Runtime {
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
 
   ObjectRegistry objects;
+
+  // Per-run state of builtin families, created on first use and released
+  // with the run: the JSON trees handed out, the HTTP connection pools.
+  std::shared_ptr<void> json_state;
+  std::shared_ptr<void> http_state;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.

@@ -1,0 +1,8 @@
+println(url_encode("a b&c=d"))
+println(url_encode("Az09-._~*'()/?:@+%"))
+println(url_encode("中", "utf-8"))
+println(url_encode("中", "gbk"))
+println(url_encode("中文 x", ""))
+println(url_encode("中a", "ucs-2"))
+println("[" + url_encode("中", "no-such") + "]")
+println(url_encode(""))
