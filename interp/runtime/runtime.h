@@ -128,6 +128,9 @@ class Runtime {
 
   ObjectRegistry objects;
 
+  // State of the script's random generator (`randomize`, `rnd`).
+  uint32_t random_state = 1;
+
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
   [[noreturn]] void fail(std::u16string_view text, int exit_code = 0);
