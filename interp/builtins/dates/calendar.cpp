@@ -81,13 +81,16 @@ void set_weekday(DateFields& f) { f.weekday = weekday_of(f.year, f.month, f.day)
 bool variant_from_fields(const DateFields& f, double* out) {
   if (!is_valid_date_time(f.year, f.month, f.day, f.hour, f.minute, f.second) || f.year > 9999) return false;
   const int64_t days = days_from_civil(full_year(f.year), f.month, f.day) - kVariantEpochDays;
-  double v = static_cast<double>(days);
+  // The system's conversion sums in x87 extended precision and rounds to a
+  // double once at the end; so does this (long double is that format on
+  // both x86 targets), which keeps the last bit the same.
+  long double v = static_cast<long double>(days);
   // Before the zero day the time counts away from zero, like the date.
-  const double sign = v < 0.0 ? -1.0 : 1.0;
-  v += f.hour / 24.0 * sign;
-  v += f.minute / 1440.0 * sign;
-  v += f.second / 86400.0 * sign;
-  *out = v;
+  const long double sign = days < 0 ? -1.0L : 1.0L;
+  v += f.hour / 24.0L * sign;
+  v += f.minute / 1440.0L * sign;
+  v += f.second / 86400.0L * sign;
+  *out = static_cast<double>(v);
   return true;
 }
 

@@ -51,3 +51,22 @@ double t = time(2008, 8, 8, 20, 8, 9)
 println(year(t) + "/" + month(t) + "/" + day(t) + " " + hour(t) + ":" + minute(t) + ":" + second(t) + " w" + weekday(t))
 println(get_date(t) + " | " + get_time(t) + " | " + get_date_time(t))
 println(get_date(-1.25) + " | " + get_time(-1.25))
+
+# The exact doubles (the same bits on every target).
+func void exact(string label, double got, double want)
+  if got == want
+    println(label + " exact")
+  else
+    println(label + " differs: " + dtos(got - want, 7))
+  endif
+endfunc
+exact("2024-02-29 13:45:30", time(2024, 2, 29, 13, 45, 30), 45351.57326388889)
+exact("1800-07-04 18:30:00", time(1800, 7, 4, 18, 30, 0), -36338.770833333336)
+exact("9999-12-31 23:59:59", time(9999, 12, 31, 23, 59, 59), 2958465.999988426)
+exact("0100-01-01 00:00:01", time(100, 1, 1, 0, 0, 1), -657434.0000115741)
+exact("1899-12-30 23:59:59", time(1899, 12, 30, 23, 59, 59), 0.999988425925926)
+exact("string_to_date", string_to_date("1800-07-04 18:30:00"), -36338.770833333336)
+exact("date_add", date_add(qrSecond, 1, time(9999, 12, 31, 23, 59, 58)), 2958465.999988426)
+# Summed in extended precision and rounded once, as the system does.
+exact("2000-08-28 21:57:53", time(2000, 8, 28, 21, 57, 53), 36766.91519675926)
+exact("0-08-28 21:57:53", time(0, 8, 28, 21, 57, 53), 36766.91519675926)

@@ -56,10 +56,10 @@ void expect_same_reading(double t) {
 
 TEST(SystemTime, DateTimeToFieldsAgreesWithTheSystem) {
   std::mt19937_64 gen(20);
-  std::uniform_real_distribution<double> any(kVariantLow + 1, kVariantHigh - 1), near(-3.0, 3.0);
+  std::uniform_real_distribution<double> any(kVariantLow + 1, kVariantHigh - 1), around_zero(-3.0, 3.0);
   for (int i = 0; i < 200000; ++i) {
     expect_same_reading(any(gen));
-    expect_same_reading(near(gen));
+    expect_same_reading(around_zero(gen));
   }
   // Half seconds, whole seconds and a hair either side of them.
   for (int s = 0; s < 86400; s += 7) {
