@@ -13,6 +13,7 @@ std::span<const BuiltinTable> builtin_tables() {
       dates_table(),
       json_table(),
       http_table(),
+      math_table(),
   };
   return tables;
 }

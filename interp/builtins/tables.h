@@ -12,5 +12,6 @@ BuiltinTable strings_table();
 BuiltinTable dates_table();
 BuiltinTable json_table();
 BuiltinTable http_table();
+BuiltinTable math_table();
 
 }  // namespace quorin

@@ -133,6 +133,8 @@ class Runtime {
   // with the run: the JSON trees handed out, the HTTP connection pools.
   std::shared_ptr<void> json_state;
   std::shared_ptr<void> http_state;
+  // State of the script's random generator (`randomize`, `rnd`).
+  uint32_t random_state = 1;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.

@@ -4,6 +4,7 @@
 #   NAME.err   expected standard error (optional)
 #   NAME.code  expected exit code (optional, default 0)
 #   NAME.args  mode words put before the script path (optional)
+#   NAME.env   VAR=value lines set for the run, e.g. TZ (optional)
 # Variables: QUORIN (the interpreter), SCRIPT, EMULATOR (optional, runs QUORIN).
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(stem "${SCRIPT}" NAME_WE)
@@ -17,6 +18,10 @@ endif()
 set(cmd ${QUORIN})
 if(EMULATOR)
   set(cmd ${EMULATOR} ${QUORIN})
+endif()
+if(EXISTS "${base}.env")
+  file(STRINGS "${base}.env" env_lines)
+  set(cmd ${CMAKE_COMMAND} -E env ${env_lines} ${cmd})
 endif()
 execute_process(COMMAND ${cmd} ${args} "${SCRIPT}"
   WORKING_DIRECTORY "${dir}"

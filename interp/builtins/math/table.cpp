@@ -1,0 +1,117 @@
+// Registry entries of the math builtins, overloads in registry order.
+//
+// max/min: one overload per argument-type pair of the result-type table.
+// int × int comes first, so that the pairs without an overload of their
+// own (two of byte, char, short; one of them with an int), which resolve
+// to the first overload that takes them, widen to int without loss.
+#include "builtins/math/math_builtins.h"
+#include "builtins/tables.h"
+
+namespace quorin {
+namespace {
+
+using namespace math;
+
+constexpr BuiltinEntry kEntries[] = {
+    builtin<&max_of<int32_t, int32_t, int32_t>>(u"max"),
+    builtin<&max_of<int64_t, uint8_t, int64_t>>(u"max"),
+    builtin<&max_of<int64_t, char16_t, int64_t>>(u"max"),
+    builtin<&max_of<int64_t, int16_t, int64_t>>(u"max"),
+    builtin<&max_of<float, uint8_t, float>>(u"max"),
+    builtin<&max_of<float, char16_t, float>>(u"max"),
+    builtin<&max_of<float, int16_t, float>>(u"max"),
+    builtin<&max_of<double, uint8_t, double>>(u"max"),
+    builtin<&max_of<double, char16_t, double>>(u"max"),
+    builtin<&max_of<double, int16_t, double>>(u"max"),
+    builtin<&max_of<int64_t, int32_t, int64_t>>(u"max"),
+    builtin<&max_of<float, int32_t, float>>(u"max"),
+    builtin<&max_of<double, int32_t, double>>(u"max"),
+    builtin<&max_of<int64_t, int64_t, uint8_t>>(u"max"),
+    builtin<&max_of<int64_t, int64_t, char16_t>>(u"max"),
+    builtin<&max_of<int64_t, int64_t, int16_t>>(u"max"),
+    builtin<&max_of<int64_t, int64_t, int32_t>>(u"max"),
+    builtin<&max_of<int64_t, int64_t, int64_t>>(u"max"),
+    builtin<&max_of<double, int64_t, float>>(u"max"),
+    builtin<&max_of<double, int64_t, double>>(u"max"),
+    builtin<&max_of<float, float, uint8_t>>(u"max"),
+    builtin<&max_of<float, float, char16_t>>(u"max"),
+    builtin<&max_of<float, float, int16_t>>(u"max"),
+    builtin<&max_of<float, float, int32_t>>(u"max"),
+    builtin<&max_of<double, float, int64_t>>(u"max"),
+    builtin<&max_of<float, float, float>>(u"max"),
+    builtin<&max_of<double, float, double>>(u"max"),
+    builtin<&max_of<double, double, uint8_t>>(u"max"),
+    builtin<&max_of<double, double, char16_t>>(u"max"),
+    builtin<&max_of<double, double, int16_t>>(u"max"),
+    builtin<&max_of<double, double, int32_t>>(u"max"),
+    builtin<&max_of<double, double, int64_t>>(u"max"),
+    builtin<&max_of<double, double, float>>(u"max"),
+    builtin<&max_of<double, double, double>>(u"max"),
+    builtin<&min_of<int32_t, int32_t, int32_t>>(u"min"),
+    builtin<&min_of<int64_t, uint8_t, int64_t>>(u"min"),
+    builtin<&min_of<int64_t, char16_t, int64_t>>(u"min"),
+    builtin<&min_of<int64_t, int16_t, int64_t>>(u"min"),
+    builtin<&min_of<float, uint8_t, float>>(u"min"),
+    builtin<&min_of<float, char16_t, float>>(u"min"),
+    builtin<&min_of<float, int16_t, float>>(u"min"),
+    builtin<&min_of<double, uint8_t, double>>(u"min"),
+    builtin<&min_of<double, char16_t, double>>(u"min"),
+    builtin<&min_of<double, int16_t, double>>(u"min"),
+    builtin<&min_of<int64_t, int32_t, int64_t>>(u"min"),
+    builtin<&min_of<float, int32_t, float>>(u"min"),
+    builtin<&min_of<double, int32_t, double>>(u"min"),
+    builtin<&min_of<int64_t, int64_t, uint8_t>>(u"min"),
+    builtin<&min_of<int64_t, int64_t, char16_t>>(u"min"),
+    builtin<&min_of<int64_t, int64_t, int16_t>>(u"min"),
+    builtin<&min_of<int64_t, int64_t, int32_t>>(u"min"),
+    builtin<&min_of<int64_t, int64_t, int64_t>>(u"min"),
+    builtin<&min_of<double, int64_t, float>>(u"min"),
+    builtin<&min_of<double, int64_t, double>>(u"min"),
+    builtin<&min_of<float, float, uint8_t>>(u"min"),
+    builtin<&min_of<float, float, char16_t>>(u"min"),
+    builtin<&min_of<float, float, int16_t>>(u"min"),
+    builtin<&min_of<float, float, int32_t>>(u"min"),
+    builtin<&min_of<double, float, int64_t>>(u"min"),
+    builtin<&min_of<float, float, float>>(u"min"),
+    builtin<&min_of<double, float, double>>(u"min"),
+    builtin<&min_of<double, double, uint8_t>>(u"min"),
+    builtin<&min_of<double, double, char16_t>>(u"min"),
+    builtin<&min_of<double, double, int16_t>>(u"min"),
+    builtin<&min_of<double, double, int32_t>>(u"min"),
+    builtin<&min_of<double, double, int64_t>>(u"min"),
+    builtin<&min_of<double, double, float>>(u"min"),
+    builtin<&min_of<double, double, double>>(u"min"),
+    builtin<&abs_int>(u"abs"),
+    builtin<&labs_long>(u"labs"),
+    builtin<&fabs_double>(u"fabs"),
+    builtin<&sin_d>(u"sin"),
+    builtin<&cos_d>(u"cos"),
+    builtin<&tan_d>(u"tan"),
+    builtin<&sinh_d>(u"sinh"),
+    builtin<&cosh_d>(u"cosh"),
+    builtin<&tanh_d>(u"tanh"),
+    builtin<&asin_d>(u"asin"),
+    builtin<&acos_d>(u"acos"),
+    builtin<&atan_d>(u"atan"),
+    builtin<&atan2_d>(u"atan2"),
+    builtin<&exp_d>(u"exp"),
+    builtin<&log_d>(u"log"),
+    builtin<&log10_d>(u"log10"),
+    builtin<&pow_d>(u"pow"),
+    builtin<&sqrt_d>(u"sqrt"),
+    builtin<&ldexp_d>(u"ldexp"),
+    builtin<&frexp_d>(u"frexp"),
+    builtin<&modf_d>(u"modf"),
+    builtin<&fmod_d>(u"fmod"),
+    builtin<&round_to>(u"round"),
+    builtin<&floor_int>(u"floor"),
+    builtin<&ceil_int>(u"ceil"),
+    builtin<&randomize>(u"randomize"),
+    builtin<&rnd>(u"rnd"),
+};
+
+}  // namespace
+
+BuiltinTable math_table() { return {kEntries, std::size(kEntries)}; }
+
+}  // namespace quorin

@@ -1,0 +1,37 @@
+# Date texts: the short form below 12 characters, the long form otherwise.
+func void check(string s)
+  if is_date(s) == 1
+    println("[" + s + "] " + get_date_time(string_to_date(s)))
+  else
+    println("[" + s + "] no")
+  endif
+endfunc
+
+check("2024-02-29")
+check("2023-02-29")
+check("1900-02-29")
+check("2000-02-29")
+check("2024-1-5")
+check("  2024-01-05  ")
+check("2024-1-5xyz")
+check("2024-01-05 24:00:00")
+check("2024-01-05 23:60:00")
+check("2024-01-05 23:59:60")
+check("2024-01-05 23:59:59")
+check("2024-01-0523:59:59")
+check("2024- 1- 5")
+check("2024 -1-5")
+check("20240-1-5")
+check("2024/01/05")
+check("")
+check("2024-01-05 12:00")
+check("0024-03-01")
+check("0099-03-01 01:02:03")
+check("0100-03-01 01:02:03")
+check("9999-12-31 23:59:59")
+check("1899-12-30 00:00:01")
+check("1899-12-29 18:00:00")
+check("2024-13-01")
+check("2024-00-10")
+check("2024-04-31")
+check("2024-1-99999999999999999999")
