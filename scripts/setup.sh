@@ -200,13 +200,23 @@ quorin_setup_main() {
   write_stamp() { echo "$2 r$3" > "$cache/stamps/$arch-$1"; }
 
   # ---- 3a. cJSON -----------------------------------------------------------
-  if stamp_ok cjson $cjson_recipe; then
-    echo "== cJSON $(stamp_of cjson) (cached)"
-  else
+  # Built for both architectures: the editor plug-in also has a 64-bit build.
+  build_cjson() {
+    local arch=$1
+    local host=$arch-w64-mingw32
+    local cc="$host-gcc-posix"
+    local prefix="$cache/prefix-$arch"
+    local arch_flags=""
+    [[ $arch == i686 ]] && arch_flags="-msse2 -mfpmath=sse"
+    if stamp_ok cjson $cjson_recipe; then
+      echo "== cJSON $(stamp_of cjson) for $arch (cached)"
+      return 0
+    fi
     prepare_apt
     fetch_source cjson
     local v=$src_version src=$src_dir
-    echo "== building cJSON $v for Windows"
+    echo "== building cJSON $v for Windows ($arch)"
+    rm -rf "$work/build-cjson"
     cmake -S "$src" -B "$work/build-cjson" -G Ninja \
       -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_SYSTEM_PROCESSOR=$arch \
       -DCMAKE_C_COMPILER="$cc" -DCMAKE_RC_COMPILER="$host-windres" \
@@ -222,7 +232,9 @@ quorin_setup_main() {
     test -f "$prefix/lib/libcjson.a"
     write_stamp cjson "$v" $cjson_recipe
     rm -rf "$work/build-cjson" "$work/src-cjson"
-  fi
+  }
+  build_cjson i686
+  build_cjson x86_64
 
   # ---- 3b. OpenSSL (libssl + libcrypto only) ------------------------------
   if stamp_ok openssl $openssl_recipe; then
