@@ -27,9 +27,9 @@ struct MultilineRequest {
   int width = 0, height = 0;
 };
 
-// `alert(text, seconds)` with seconds > 0: the box closes itself after the
-// count-down.  Without a window it is the plain alert.
-void show_alert_countdown(Runtime& rt, std::u16string_view text, int seconds);
+// `alert`: a warning box; with seconds > 0 it counts down and closes itself.
+// Without a window it is the run's plain alert (no count-down).
+void show_alert(Runtime& rt, std::u16string_view text, int seconds);
 // The pressed button (kResultOk, kResultCancel, kResultYes, kResultNo).
 int show_confirm(Runtime& rt, std::u16string_view text, int box_type);
 // kResultOk with req.value set to the accepted text, or kResultCancel.

@@ -74,7 +74,7 @@ int shell_error(int err) {
 
 }  // namespace
 
-void show_alert_countdown(Runtime& rt, std::u16string_view text, int) { rt.ui.alert(text); }
+void show_alert(Runtime& rt, std::u16string_view text, int) { rt.ui.alert(text); }
 
 int show_confirm(Runtime&, std::u16string_view text, int box_type) {
   TerminalDialogs d;

@@ -467,13 +467,18 @@ int show_dialog(Win32UiPort& port, DialogSpec& spec, UINT request) {
 
 }  // namespace
 
-void show_alert_countdown(Runtime& rt, std::u16string_view text, int seconds) {
+void show_alert(Runtime& rt, std::u16string_view text, int seconds) {
   Win32UiPort* port = window_port(rt);
   if (!port) {
     rt.ui.alert(text);
     return;
   }
   HWND owner = port->owner_for_box();
+  if (seconds <= 0) {
+    StopWatch watch(rt.state);
+    quorin_message_box(owner, text, MB_ICONWARNING);
+    return;
+  }
   Countdown c;
   c.seconds = seconds;
   c.cancel = CreateEventW(nullptr, TRUE, FALSE, nullptr);

@@ -24,14 +24,8 @@ void set_text(const StrRef& ref, std::u16string_view text) {
   store<tc::String>(ref.addr, p);
 }
 
-void alert1(Runtime& rt, const Str& text) { rt.ui.alert(text.view()); }
-
-void alert2(Runtime& rt, const Str& text, int32_t seconds) {
-  if (seconds <= 0)
-    rt.ui.alert(text.view());
-  else
-    show_alert_countdown(rt, text.view(), seconds);
-}
+void alert1(Runtime& rt, const Str& text) { show_alert(rt, text.view(), 0); }
+void alert2(Runtime& rt, const Str& text, int32_t seconds) { show_alert(rt, text.view(), seconds); }
 
 int32_t confirm1(Runtime& rt, const Str& text) { return show_confirm(rt, text.view(), kBoxOkCancel); }
 int32_t confirm2(Runtime& rt, const Str& text, int32_t type) { return show_confirm(rt, text.view(), type); }

@@ -1,5 +1,6 @@
 # Without a window every dialog asks on the console; the answers come from
 # console_dialogs.in.
+alert("开始", 3)
 string v = "9"
 int r = input_box("标题", "请输入整数", v, qrPrompt_Int)
 println(r)
