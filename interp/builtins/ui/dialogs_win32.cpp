@@ -134,8 +134,11 @@ DWORD WINAPI countdown_thread(void* arg) {
     }
     if (WaitForSingleObject(c->cancel, 1000) == WAIT_OBJECT_0) return 0;
   }
-  if (IsWindowVisible(c->box))
-    PostMessageW(c->box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(c->button));
+  // As if its button were pressed.
+  if (IsWindowVisible(c->box)) {
+    const int id = c->button ? GetDlgCtrlID(c->button) : IDOK;
+    PostMessageW(c->box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(c->button));
+  }
   return 0;
 }
 
@@ -161,7 +164,9 @@ LRESULT CALLBACK countdown_hook(int code, WPARAM wp, LPARAM lp) {
     HWND w = reinterpret_cast<HWND>(wp);
     if (code == HCBT_ACTIVATE && !c->thread && is_dialog_window(w)) {
       c->box = w;
+      // The box's only button: OK on most systems, Cancel on some.
       c->button = GetDlgItem(w, IDOK);
+      if (!c->button) c->button = GetDlgItem(w, IDCANCEL);
       c->thread = CreateThread(nullptr, 0, countdown_thread, c, 0, nullptr);
     } else if (code == HCBT_DESTROYWND && w == c->box) {
       finish_countdown(*c);
