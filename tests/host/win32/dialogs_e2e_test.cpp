@@ -361,7 +361,7 @@ TEST(Dialogs, StopKeyEndsAnOpenDialogOrBox) {
   }
 }
 
-TEST(Dialogs, RunStartsPrograms) {
+TEST(Dialogs, RunStartsProgramsAndBeepsStop) {
   ScriptDir dir;
   std::wstring made = dir.path() + L"\\made_by_run";
   std::wstring script = dir.write(L"run.q",
@@ -374,7 +374,12 @@ TEST(Dialogs, RunStartsPrograms) {
                                       "if r > 32\n"
                                       "  console_println(\"started\")\n"
                                       "endif\n"
-                                      "console_println(run(\"no_such_program_here.exe\"))\n");
+                                      "console_println(run(\"no_such_program_here.exe\"))\n"
+                                      "play_alert_sound(-1)\n"
+                                      "play_alert_sound(2)\n"
+                                      "sleep(700)\n"
+                                      "stop_alert_sound()\n"
+                                      "console_println(\"quiet\")\n");
   QuorinProcess q(in_quotes(script));
   ASSERT_TRUE(q.wait_output("2\r\nstarted\r\n"));
   EXPECT_TRUE(eventually([&] {
@@ -382,7 +387,8 @@ TEST(Dialogs, RunStartsPrograms) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
   }));
   RemoveDirectoryW(made.c_str());
-  ASSERT_TRUE(q.wait_output("started\r\n2\r\n"));
+  ASSERT_TRUE(q.wait_output("started\r\n2\r\nquiet\r\n"));
+  EXPECT_EQ(q.find_box(L"Quorin", 300ms), nullptr) << "the beeps played without a warning";
   PostMessageW(q.main_window(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(q.wait_exit());
 }
