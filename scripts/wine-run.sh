@@ -135,12 +135,16 @@ prepare
 # Wine's helper processes (services, devices, the desktop) outlive the
 # program and inherit its standard streams, so the program writes to files
 # that are followed here; a pipe handed to Wine directly would stay open and
-# keep a reader such as CTest waiting.
+# keep a reader such as CTest waiting.  Standard input is passed on
+# explicitly (a background job would otherwise read an empty file), unless
+# there is none.
+stdin_from=/dev/null
+[[ -r /dev/stdin ]] && stdin_from=/dev/stdin
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/wine-run.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 : >"$tmp/out"
 : >"$tmp/err"
-w wine "$program" "$@" >"$tmp/out" 2>"$tmp/err" 9>&- &
+w wine "$program" "$@" <"$stdin_from" >"$tmp/out" 2>"$tmp/err" 9>&- &
 wine_pid=$!
 tail -q -n +1 -s 0.05 --pid=$wine_pid -f "$tmp/out" &
 out_pid=$!

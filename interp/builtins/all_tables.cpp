@@ -14,6 +14,7 @@ std::span<const BuiltinTable> builtin_tables() {
       json_table(),
       http_table(),
       math_table(),
+      ui_table(),
   };
   return tables;
 }

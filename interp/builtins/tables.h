@@ -13,5 +13,6 @@ BuiltinTable dates_table();
 BuiltinTable json_table();
 BuiltinTable http_table();
 BuiltinTable math_table();
+BuiltinTable ui_table();
 
 }  // namespace quorin

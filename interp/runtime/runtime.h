@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frontend/program_model.h"
+#include "runtime/alert_sound.h"
 #include "runtime/array.h"
 #include "runtime/object.h"
 #include "runtime/run_control.h"
@@ -126,6 +127,8 @@ class Runtime {
 
   // Announcement switches.
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
+  // Warning beeps of `play_alert_sound`.
+  AlertSound alert_sound{state};
 
   ObjectRegistry objects;
 

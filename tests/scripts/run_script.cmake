@@ -5,6 +5,7 @@
 #   NAME.code  expected exit code (optional, default 0)
 #   NAME.args  mode words put before the script path (optional)
 #   NAME.env   VAR=value lines set for the run, e.g. TZ (optional)
+#   NAME.in    what is typed on standard input (optional)
 # Variables: QUORIN (the interpreter), SCRIPT, EMULATOR (optional, runs QUORIN).
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(stem "${SCRIPT}" NAME_WE)
@@ -23,8 +24,13 @@ if(EXISTS "${base}.env")
   file(STRINGS "${base}.env" env_lines)
   set(cmd ${CMAKE_COMMAND} -E env ${env_lines} ${cmd})
 endif()
+set(input "")
+if(EXISTS "${base}.in")
+  set(input INPUT_FILE "${base}.in")
+endif()
 execute_process(COMMAND ${cmd} ${args} "${SCRIPT}"
   WORKING_DIRECTORY "${dir}"
+  ${input}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code
   TIMEOUT 60)
 set(expected_code 0)
