@@ -11,6 +11,8 @@ std::span<const BuiltinTable> builtin_tables() {
       collections_table(),
       strings_table(),
       dates_table(),
+      input_table(),
+      window_table(),
   };
   return tables;
 }

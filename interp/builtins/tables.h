@@ -10,5 +10,7 @@ BuiltinTable run_control_table();
 BuiltinTable collections_table();
 BuiltinTable strings_table();
 BuiltinTable dates_table();
+BuiltinTable input_table();
+BuiltinTable window_table();
 
 }  // namespace quorin
