@@ -52,6 +52,11 @@ AbsoluteScale scale_for_screen(int width, int height);
 // trunc(v × factor), limited to the int range.
 int32_t to_absolute(int32_t v, double factor);
 
+// A screen coordinate of the low-level mouse hook (physical pixels) in the
+// program's logical pixels: v / factor (physical divided by logical),
+// rounded up when the fraction exceeds 0.49.  Factor 1 changes nothing.
+int32_t physical_to_logical(int32_t v, double factor);
+
 // The process's factors, measured once (before the first script is
 // compiled: the input family's table measures them when it is built).
 const AbsoluteScale& process_absolute_scale();

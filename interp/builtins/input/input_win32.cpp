@@ -107,20 +107,13 @@ LRESULT CALLBACK helper_keyboard_proc(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-int logical(int v, double factor) {
-  if (factor == 1.0) return v;
-  double q = v / factor;
-  double t = std::trunc(q);
-  return static_cast<int>(q - t > 0.49 ? t + 1 : t);
-}
-
 LRESULT CALLBACK helper_mouse_proc(int code, WPARAM wparam, LPARAM lparam) {
   Runtime* rt = g_hook_run.load();
   if (code == HC_ACTION && wparam == WM_LBUTTONDOWN && rt && rt->state.load() == kRunning &&
       rt->control.click_wait_pending.load()) {
     const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lparam);
-    rt->control.click_x.store(logical(m->pt.x, g_phys_x));
-    rt->control.click_y.store(logical(m->pt.y, g_phys_y));
+    rt->control.click_x.store(physical_to_logical(m->pt.x, g_phys_x));
+    rt->control.click_y.store(physical_to_logical(m->pt.y, g_phys_y));
     rt->control.click_wait_pending.store(false);
     bool block = rt->control.click_wait_block.exchange(false);
     rt->control.click_wait_event.set();

@@ -20,6 +20,13 @@ int32_t to_absolute(int32_t v, double factor) {
   return static_cast<int32_t>(q);
 }
 
+int32_t physical_to_logical(int32_t v, double factor) {
+  if (factor == 1.0 || !(factor > 0)) return v;
+  double q = v / factor;
+  double t = std::trunc(q);
+  return static_cast<int32_t>(q - t > 0.49 ? t + 1 : t);
+}
+
 namespace input {
 
 namespace {

@@ -317,11 +317,14 @@ void free_block(Runtime& rt, IntRef p) {
 
 // ---- global memory ----
 namespace {
-int32_t global_with(Runtime& rt, UINT flags, const void* data, size_t n) {
-  HGLOBAL g = GlobalAlloc(flags, n);
+// A block of `size` bytes starting with the `n` given bytes; the rest is
+// zero.
+int32_t global_with(Runtime& rt, UINT flags, size_t size, const void* data, size_t n) {
+  HGLOBAL g = GlobalAlloc(flags, size);
   if (!g) return 0;
   if (void* p = GlobalLock(g)) {
     if (n) std::memcpy(p, data, n);
+    if (size > n) std::memset(static_cast<char*>(p) + n, 0, size - n);
     GlobalUnlock(g);
   } else {
     GlobalFree(g);
@@ -334,15 +337,17 @@ int32_t global_with(Runtime& rt, UINT flags, const void* data, size_t n) {
 
 int32_t global_alloc_string(Runtime& rt, int32_t flags, const Str& text) {
   std::u16string t(text.view());
-  return global_with(rt, static_cast<UINT>(flags), t.c_str(), (t.size() + 1) * sizeof(char16_t));
+  const size_t bytes = (t.size() + 1) * sizeof(char16_t);
+  return global_with(rt, static_cast<UINT>(flags), bytes, t.c_str(), bytes);
 }
 
-// n is limited to the bytes the array holds.
+// A block of n bytes; only the bytes the array holds are copied (the rest
+// of the block is zero), never anything beyond the array.
 int32_t global_alloc_byte_array(Runtime& rt, int32_t flags, ByteArray bytes, int32_t n) {
-  if (n < 0) n = 0;
+  if (n < 0) return 0;
   size_t have = bytes.array && bytes.array->data ? bytes.array->count : 0;
   size_t k = std::min(static_cast<size_t>(n), have);
-  return global_with(rt, static_cast<UINT>(flags), k ? bytes.array->data : nullptr, k);
+  return global_with(rt, static_cast<UINT>(flags), static_cast<size_t>(n), k ? bytes.array->data : nullptr, k);
 }
 
 int32_t global_size(Runtime& rt, IntRef h) {

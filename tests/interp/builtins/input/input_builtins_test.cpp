@@ -56,6 +56,17 @@ TEST(InputScale, FactorsTruncateAndCoverTheScreen) {
   EXPECT_EQ(to_absolute(-2147483647 - 1, s.x), -2147483647 - 1);
 }
 
+TEST(InputScale, ClickPointsBackToLogicalPixels) {
+  EXPECT_EQ(physical_to_logical(300, 1.0), 300);
+  // 150 % scaling: 301 / 1.5 = 200.67 rounds up, 300.7 / 1.5 stays.
+  EXPECT_EQ(physical_to_logical(301, 1.5), 201);
+  EXPECT_EQ(physical_to_logical(300, 1.5), 200);
+  EXPECT_EQ(physical_to_logical(613, 1.25), 490);  // 490.4
+  // The threshold is 0.49, not a half: 2099 / 200 = 10.495 goes up.
+  EXPECT_EQ(physical_to_logical(2099, 200.0), 11);
+  EXPECT_EQ(physical_to_logical(2097, 200.0), 10);  // 10.485 stays
+}
+
 TEST(InputKeys, CharacterKeyShiftBitAndCapsLockRule) {
   using input::char_key;
   auto k = char_key(0x141, u'A', false);  // 'A' needs Shift
