@@ -29,17 +29,16 @@ struct BuiltinName {
 
 // Mouse event flags (always sent with the absolute flag).
 namespace mouse_flag {
-inline constexpr uint32_t kMove = 0x0001, kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008,
-                          kRightUp = 0x0010, kMiddleDown = 0x0020, kMiddleUp = 0x0040, kWheel = 0x0800,
-                          kAbsolute = 0x8000;
+inline constexpr uint32_t kMove = 0x0001, kLeftDown = 0x0002, kLeftUp = 0x0004, kRightDown = 0x0008, kRightUp = 0x0010,
+                          kMiddleDown = 0x0020, kMiddleUp = 0x0040, kWheel = 0x0800, kAbsolute = 0x8000;
 }
 inline constexpr int kWheelNotch = 120;
 
 // Virtual keys used by name.
 namespace vk {
-inline constexpr int kBack = 8, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kAlt = 18, kCapital = 20,
-                     kEsc = 27, kSpace = 32, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37,
-                     kUp = 38, kRight = 39, kDown = 40, kDelete = 46, kLeftWin = 91, kF5 = 116;
+inline constexpr int kBack = 8, kTab = 9, kEnter = 13, kShift = 16, kCtrl = 17, kAlt = 18, kCapital = 20, kEsc = 27,
+                     kSpace = 32, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36, kLeft = 37, kUp = 38,
+                     kRight = 39, kDown = 40, kDelete = 46, kLeftWin = 91, kF5 = 116;
 }
 
 // Absolute-position scale factors: script pixels to the 0..65535 range.

@@ -26,9 +26,7 @@ class SystemInputDevice final : public InputDevice {
  public:
   explicit SystemInputDevice(Runtime& rt) : rt_(rt) {}
 
-  void key_event(int vk, bool up) override {
-    keybd_event(static_cast<BYTE>(vk), 0, up ? KEYEVENTF_KEYUP : 0, 0);
-  }
+  void key_event(int vk, bool up) override { keybd_event(static_cast<BYTE>(vk), 0, up ? KEYEVENTF_KEYUP : 0, 0); }
   void mouse_event(uint32_t flags, int32_t x, int32_t y, int32_t data) override {
     ::mouse_event(flags, static_cast<DWORD>(x), static_cast<DWORD>(y), static_cast<DWORD>(data), 0);
   }
@@ -48,9 +46,7 @@ class SystemInputDevice final : public InputDevice {
     in.mi.dwFlags = flags;
     return SendInput(1, &in, sizeof in);
   }
-  uint32_t key_scan(char16_t ch) override {
-    return static_cast<uint16_t>(VkKeyScanW(static_cast<WCHAR>(ch)));
-  }
+  uint32_t key_scan(char16_t ch) override { return static_cast<uint16_t>(VkKeyScanW(static_cast<WCHAR>(ch))); }
   bool caps_lock_on() override { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
   bool cursor_position(int32_t& x, int32_t& y) override {
     POINT p{};
@@ -86,7 +82,7 @@ class SystemInputDevice final : public InputDevice {
 // The one wait of the process that a helper hook serves (the hook
 // procedures take no context).
 std::atomic<Runtime*> g_hook_run{nullptr};
-HotkeyFilter g_key_filter;  // used only by the helper thread's hook
+HotkeyFilter g_key_filter;              // used only by the helper thread's hook
 double g_phys_x = 1.0, g_phys_y = 1.0;  // physical / logical
 
 LRESULT CALLBACK helper_keyboard_proc(int code, WPARAM wparam, LPARAM lparam) {
@@ -95,8 +91,8 @@ LRESULT CALLBACK helper_keyboard_proc(int code, WPARAM wparam, LPARAM lparam) {
     const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lparam);
     KeyEventInfo e;
     e.vk = static_cast<int>(k->vkCode);
-    e.msg = wparam == WM_KEYDOWN ? KeyMsg::Down
-            : wparam == WM_KEYUP ? KeyMsg::Up
+    e.msg = wparam == WM_KEYDOWN      ? KeyMsg::Down
+            : wparam == WM_KEYUP      ? KeyMsg::Up
             : wparam == WM_SYSKEYDOWN ? KeyMsg::SysDown
                                       : KeyMsg::SysUp;
     // No start/pause or stop keys on the command line: only the wait.
@@ -139,7 +135,8 @@ class SystemWaitWatcher final : public WaitWatcher {
   void watch_keys(Runtime& rt) override {
     // Quorin.exe: the host's permanent keyboard hook completes the wait.
     if (rt.ui.main_window_handle() != 0) return;
-    start_helper(rt, WH_KEYBOARD_LL, u"wait_key_press() 调用失败！\n\n创建全局键盘钩子失败, 可能是你没有授权当前软件相应的权限。");
+    start_helper(rt, WH_KEYBOARD_LL,
+                 u"wait_key_press() 调用失败！\n\n创建全局键盘钩子失败, 可能是你没有授权当前软件相应的权限。");
   }
 
   void watch_clicks(Runtime& rt) override {

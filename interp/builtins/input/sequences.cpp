@@ -310,9 +310,7 @@ void post_wheel(InputDevice& d, int32_t hwnd, int32_t x, int32_t y, int32_t keys
                 int sign) {
   if (count <= 0) return;
   const int32_t point = pack_point(x, y);
-  auto wparam = [&](int32_t notches) {
-    return static_cast<uint32_t>(make_pair(keys, wheel_amount(notches, sign)));
-  };
+  auto wparam = [&](int32_t notches) { return static_cast<uint32_t>(make_pair(keys, wheel_amount(notches, sign))); };
   if (count <= 1 || interval <= 0) {
     d.post(hwnd, wm::kMouseWheel, wparam(count), point);
     return;

@@ -29,7 +29,7 @@ void select_object(InputDevice& d, int32_t x1, int32_t y1, int32_t x2, int32_t y
 int32_t cursor_style_at(InputDevice& d, int32_t x, int32_t y);
 
 // ---- keys ----
-bool valid_code(int32_t code);  // 1..254
+bool valid_code(int32_t code);         // 1..254
 void press(InputDevice& d, int vk);    // event, 15 ms
 void release(InputDevice& d, int vk);  // event, 50 ms
 void tap(InputDevice& d, int vk);
@@ -75,9 +75,8 @@ int32_t make_pair(int32_t lo, int32_t hi);
 
 namespace wm {
 inline constexpr uint32_t kKeyDown = 0x0100, kKeyUp = 0x0101, kChar = 0x0102, kMouseMove = 0x0200,
-                          kLButtonDown = 0x0201, kLButtonUp = 0x0202, kLButtonDblClk = 0x0203,
-                          kRButtonDown = 0x0204, kRButtonUp = 0x0205, kMButtonDown = 0x0207,
-                          kMButtonUp = 0x0208, kMouseWheel = 0x020A;
+                          kLButtonDown = 0x0201, kLButtonUp = 0x0202, kLButtonDblClk = 0x0203, kRButtonDown = 0x0204,
+                          kRButtonUp = 0x0205, kMButtonDown = 0x0207, kMButtonUp = 0x0208, kMouseWheel = 0x020A;
 }
 
 // count × (WM_KEYDOWN lParam 0, WM_KEYUP lParam 0xC0000000), then 30 ms.

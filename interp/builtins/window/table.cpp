@@ -17,7 +17,9 @@ InputDevice& dev(Runtime& rt) {
 }
 
 // ---- posted keys and characters ----
-void window_key_code(Runtime& rt, int32_t h, int32_t vk) { input::post_key_code(dev<u"window_key_code">(rt), h, vk, 1); }
+void window_key_code(Runtime& rt, int32_t h, int32_t vk) {
+  input::post_key_code(dev<u"window_key_code">(rt), h, vk, 1);
+}
 void window_key_code_n(Runtime& rt, int32_t h, int32_t vk, int32_t count) {
   input::post_key_code(dev<u"window_key_code">(rt), h, vk, count);
 }
@@ -25,10 +27,11 @@ void window_key_press_code(Runtime& rt, int32_t h, int32_t vk) {
   dev<u"window_key_press_code">(rt).post(h, wm::kKeyDown, static_cast<uint32_t>(vk), 0);
 }
 void window_key_release_code(Runtime& rt, int32_t h, int32_t vk) {
-  dev<u"window_key_release_code">(rt).post(h, wm::kKeyUp, static_cast<uint32_t>(vk),
-                                           static_cast<int32_t>(0xC0000000u));
+  dev<u"window_key_release_code">(rt).post(h, wm::kKeyUp, static_cast<uint32_t>(vk), static_cast<int32_t>(0xC0000000u));
 }
-void window_input(Runtime& rt, int32_t h, const Str& text) { input::post_text(dev<u"window_input">(rt), h, text.view(), 10); }
+void window_input(Runtime& rt, int32_t h, const Str& text) {
+  input::post_text(dev<u"window_input">(rt), h, text.view(), 10);
+}
 void window_input_every(Runtime& rt, int32_t h, const Str& text, int32_t interval) {
   input::post_text(dev<u"window_input">(rt), h, text.view(), interval);
 }
@@ -79,8 +82,8 @@ int32_t make_wparam(int32_t lo, int32_t hi) { return input::make_pair(lo, hi); }
 int32_t make_lparam(int32_t lo, int32_t hi) { return input::make_pair(lo, hi); }
 
 #define QR_POST(NAME, MSG) builtin<&post_one<u"" NAME, MSG>>(u"" NAME), builtin<&post_one_keys<u"" NAME, MSG>>(u"" NAME)
-#define QR_WHEEL(NAME, SIGN)                                                                     \
-  builtin<&wheel3<u"" NAME, SIGN>>(u"" NAME), builtin<&wheel4<u"" NAME, SIGN>>(u"" NAME),        \
+#define QR_WHEEL(NAME, SIGN)                                                              \
+  builtin<&wheel3<u"" NAME, SIGN>>(u"" NAME), builtin<&wheel4<u"" NAME, SIGN>>(u"" NAME), \
       builtin<&wheel5<u"" NAME, SIGN>>(u"" NAME), builtin<&wheel6<u"" NAME, SIGN>>(u"" NAME)
 
 constexpr BuiltinEntry kEntries[] = {
@@ -137,13 +140,11 @@ constexpr BuiltinEntry kEntries[] = {
     builtin<&window_input_every>(u"window_input"),
     QR_POST("window_mouse_move_to", wm::kMouseMove),
     builtin<&post_click<u"window_mouse_left_click", wm::kLButtonDown, wm::kLButtonUp>>(u"window_mouse_left_click"),
-    builtin<&post_click_keys<u"window_mouse_left_click", wm::kLButtonDown, wm::kLButtonUp>>(
-        u"window_mouse_left_click"),
+    builtin<&post_click_keys<u"window_mouse_left_click", wm::kLButtonDown, wm::kLButtonUp>>(u"window_mouse_left_click"),
     builtin<&post_click<u"window_mouse_right_click", wm::kRButtonDown, wm::kRButtonUp>>(u"window_mouse_right_click"),
     builtin<&post_click_keys<u"window_mouse_right_click", wm::kRButtonDown, wm::kRButtonUp>>(
         u"window_mouse_right_click"),
-    builtin<&post_click<u"window_mouse_middle_click", wm::kMButtonDown, wm::kMButtonUp>>(
-        u"window_mouse_middle_click"),
+    builtin<&post_click<u"window_mouse_middle_click", wm::kMButtonDown, wm::kMButtonUp>>(u"window_mouse_middle_click"),
     builtin<&window_mouse_double_click>(u"window_mouse_double_click"),
     builtin<&window_mouse_double_click_keys>(u"window_mouse_double_click"),
     QR_POST("window_mouse_left_down", wm::kLButtonDown),

@@ -60,8 +60,8 @@ Str window_get_text(Runtime& rt, int32_t h);
 int32_t window_find(Runtime& rt, const Str& cls, const Str& title);
 int32_t window_find_ex(Runtime& rt, int32_t parent, int32_t after, const Str& cls, const Str& title);
 int32_t window_send_message(Runtime& rt, int32_t h, int32_t msg, int32_t wparam, int32_t lparam);
-int32_t window_send_message_timeout(Runtime& rt, int32_t h, int32_t msg, int32_t wparam, int32_t lparam,
-                                    int32_t flags, int32_t timeout, IntRef result);
+int32_t window_send_message_timeout(Runtime& rt, int32_t h, int32_t msg, int32_t wparam, int32_t lparam, int32_t flags,
+                                    int32_t timeout, IntRef result);
 int32_t window_post_message(Runtime& rt, int32_t h, int32_t msg, int32_t wparam, int32_t lparam);
 int32_t register_window_message(Runtime& rt, const Str& name);
 int32_t make_copy_data(Runtime& rt, int32_t data, int32_t pointer, int32_t bytes);

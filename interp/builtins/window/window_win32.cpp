@@ -118,8 +118,7 @@ int32_t window_set_size(Runtime&, int32_t h, int32_t w, int32_t ht) {
 int32_t window_set_position(Runtime&, int32_t h, int32_t x, int32_t y) {
   return SetWindowPos(hw(h), nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
 }
-int32_t window_set_pos(Runtime&, int32_t h, int32_t after, int32_t x, int32_t y, int32_t w, int32_t ht,
-                       int32_t flags) {
+int32_t window_set_pos(Runtime&, int32_t h, int32_t after, int32_t x, int32_t y, int32_t w, int32_t ht, int32_t flags) {
   return SetWindowPos(hw(h), hw(after), x, y, w, ht, static_cast<UINT>(flags));
 }
 int32_t window_get_window_rect(Runtime&, int32_t h, IntRef l, IntRef t, IntRef r, IntRef b) {
@@ -272,14 +271,15 @@ int32_t window_find_ex(Runtime&, int32_t parent, int32_t after, const Str& cls, 
 }
 
 int32_t window_send_message(Runtime&, int32_t h, int32_t msg, int32_t wparam, int32_t lparam) {
-  return static_cast<int32_t>(SendMessageW(hw(h), static_cast<UINT>(msg), static_cast<WPARAM>(static_cast<uint32_t>(wparam)),
-                                           static_cast<LPARAM>(lparam)));
+  return static_cast<int32_t>(SendMessageW(
+      hw(h), static_cast<UINT>(msg), static_cast<WPARAM>(static_cast<uint32_t>(wparam)), static_cast<LPARAM>(lparam)));
 }
-int32_t window_send_message_timeout(Runtime&, int32_t h, int32_t msg, int32_t wparam, int32_t lparam,
-                                    int32_t flags, int32_t timeout, IntRef result) {
+int32_t window_send_message_timeout(Runtime&, int32_t h, int32_t msg, int32_t wparam, int32_t lparam, int32_t flags,
+                                    int32_t timeout, IntRef result) {
   DWORD_PTR r = 0;
-  LRESULT ok = SendMessageTimeoutW(hw(h), static_cast<UINT>(msg), static_cast<WPARAM>(static_cast<uint32_t>(wparam)),
-                                   static_cast<LPARAM>(lparam), static_cast<UINT>(flags), static_cast<UINT>(timeout), &r);
+  LRESULT ok =
+      SendMessageTimeoutW(hw(h), static_cast<UINT>(msg), static_cast<WPARAM>(static_cast<uint32_t>(wparam)),
+                          static_cast<LPARAM>(lparam), static_cast<UINT>(flags), static_cast<UINT>(timeout), &r);
   set(result, static_cast<int32_t>(r));
   return static_cast<int32_t>(ok);
 }

@@ -17,8 +17,7 @@ constexpr unsigned kKeyDown = WM_KEYDOWN, kKeyUp = WM_KEYUP, kChar = WM_CHAR;
 // "down 0x10", "up 0x41" …: the key messages in order.
 std::vector<std::string> keys_of(const Records& rs) {
   std::vector<std::string> out;
-  for (const Record& r : rs)
-    out.push_back(std::string(r.message == kKeyDown ? "down " : "up ") + hex(r.wparam));
+  for (const Record& r : rs) out.push_back(std::string(r.message == kKeyDown ? "down " : "up ") + hex(r.wparam));
   return out;
 }
 
@@ -36,11 +35,10 @@ TEST(InputE2E, KeyCharFollowsShiftAndCapsLock) {
   CliResult r = run_cli(dir, "key_char('A')\nkey_code(20)\nkey_char('A')\nkey_code(20)\nkey_char('1')\n");
   ASSERT_TRUE(r.finished);
   Records rs = t.wait_records(12, {kKeyDown, kKeyUp});
-  EXPECT_EQ(keys_of(rs),
-            (std::vector<std::string>{"down 0x10", "down 0x41", "up 0x41", "up 0x10",  // Caps Lock off
-                                      "down 0x14", "up 0x14",                            // Caps Lock on
-                                      "down 0x41", "up 0x41",                            // no Shift now
-                                      "down 0x14", "up 0x14", "down 0x31", "up 0x31"}));
+  EXPECT_EQ(keys_of(rs), (std::vector<std::string>{"down 0x10", "down 0x41", "up 0x41", "up 0x10",  // Caps Lock off
+                                                   "down 0x14", "up 0x14",                          // Caps Lock on
+                                                   "down 0x41", "up 0x41",                          // no Shift now
+                                                   "down 0x14", "up 0x14", "down 0x31", "up 0x31"}));
   ASSERT_GE(rs.size(), 4u);
   // Press 15 ms, release 50 ms (bounds allow for the clock's coarseness).
   EXPECT_GE(rs[2].tick - rs[1].tick, 10u);
@@ -100,10 +98,9 @@ TEST(InputE2E, PostedMouseAndKeysReachTheWindowInTheBackground) {
   ASSERT_TRUE(t.ready());
   ScriptDir dir;
   std::string edit = line(t.handle("edit"));
-  CliResult r = run_cli(dir, "window_mouse_double_click(" + edit + ", 5, 6)\n" +
-                                 "window_mouse_wheel_up(" + edit + ", 5, 6, 0, 3)\n" +
-                                 "window_key_code(" + edit + ", 66, 2)\n" +
-                                 "window_input(" + edit + ", \"好😀\")\n");
+  CliResult r = run_cli(dir, "window_mouse_double_click(" + edit + ", 5, 6)\n" + "window_mouse_wheel_up(" + edit +
+                                 ", 5, 6, 0, 3)\n" + "window_key_code(" + edit + ", 66, 2)\n" + "window_input(" + edit +
+                                 ", \"好😀\")\n");
   ASSERT_TRUE(r.finished);
   Records mouse = t.wait_records(5, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEWHEEL});
   ASSERT_EQ(mouse.size(), 5u);
@@ -133,8 +130,9 @@ TEST(InputE2E, WindowTextOfAHungWindowIsEmptyAfterAboutASecond) {
   EXPECT_EQ(ok.out, "目标窗口-文本\n");
   PostMessageW(t.main, WM_APP + 1, 2500, 0);  // the target's thread sleeps 2.5 s
   Sleep(100);
-  CliResult hung = run_cli(dir, "long t = time_ms()\nstring s = window_get_text(" + main +
-                                    ")\nconsole_println(\"[\" + s + \"]\")\nconsole_println(less(time_ms() - t, 1500))\n" + kHelpers);
+  CliResult hung = run_cli(
+      dir, "long t = time_ms()\nstring s = window_get_text(" + main +
+               ")\nconsole_println(\"[\" + s + \"]\")\nconsole_println(less(time_ms() - t, 1500))\n" + kHelpers);
   EXPECT_EQ(hung.out, "[]\n1\n");
   EXPECT_LT(hung.elapsed_ms, 3500u);
 }
@@ -144,26 +142,45 @@ TEST(InputE2E, FindingWindowsAndWalkingTheTree) {
   ASSERT_TRUE(t.ready());
   ScriptDir dir;
   std::string main = line(t.handle("main")), dialog = line(t.handle("dialog"));
-  CliResult r = run_cli(
-      dir,
-      "console_println(window_find(\"\", \"目标窗口-查找\"))\n"
-      "console_println(window_find(\"QuorinTargetWindow\", \"目标窗口-查找\"))\n"
-      "console_println(window_find(\"QuorinTargetWindow\", \"\"))\n"
-      "console_println(window_find(\"\", \"目标窗口\"))\n"
-      "console_println(window_find_ex(" + main + ", 0, \"Edit\", \"\"))\n"
-      "ArrayList<int> kids = window_get_child_list(" + main + ")\n"
-      "console_println(arraylist_get_size(kids))\n"
-      "console_println(arraylist_contains(kids, " + line(t.handle("dialog_edit")) + "))\n"
-      "ArrayList<int> tops = window_get_top_level_list()\n"
-      "console_println(arraylist_contains(tops, " + main + "))\n"
-      "console_println(arraylist_index_of(tops, " + line(t.handle("edit")) + "))\n"
-      "console_println(window_get_class_name(" + line(t.handle("edit")) + "))\n"
-      "console_println(same(window_get_parent(" + line(t.handle("dialog_button")) + "), " + dialog + "))\n"
-      "console_println(same(window_get_item(" + dialog + ", 201), " + line(t.handle("dialog_button")) + "))\n"
-      "console_println(window_get_id(" + line(t.handle("edit")) + "))\n"
-      "console_println(same(window_get_next_tab_item(" + dialog + ", " + line(t.handle("dialog_button")) + ", 0), " +
-          line(t.handle("dialog_edit")) + "))\n"
-      "console_println(1 - same(window_get(" + main + ", qrGW_CHILD), 0))\n" + kHelpers);
+  CliResult r = run_cli(dir,
+                        "console_println(window_find(\"\", \"目标窗口-查找\"))\n"
+                        "console_println(window_find(\"QuorinTargetWindow\", \"目标窗口-查找\"))\n"
+                        "console_println(window_find(\"QuorinTargetWindow\", \"\"))\n"
+                        "console_println(window_find(\"\", \"目标窗口\"))\n"
+                        "console_println(window_find_ex(" +
+                            main +
+                            ", 0, \"Edit\", \"\"))\n"
+                            "ArrayList<int> kids = window_get_child_list(" +
+                            main +
+                            ")\n"
+                            "console_println(arraylist_get_size(kids))\n"
+                            "console_println(arraylist_contains(kids, " +
+                            line(t.handle("dialog_edit")) +
+                            "))\n"
+                            "ArrayList<int> tops = window_get_top_level_list()\n"
+                            "console_println(arraylist_contains(tops, " +
+                            main +
+                            "))\n"
+                            "console_println(arraylist_index_of(tops, " +
+                            line(t.handle("edit")) +
+                            "))\n"
+                            "console_println(window_get_class_name(" +
+                            line(t.handle("edit")) +
+                            "))\n"
+                            "console_println(same(window_get_parent(" +
+                            line(t.handle("dialog_button")) + "), " + dialog +
+                            "))\n"
+                            "console_println(same(window_get_item(" +
+                            dialog + ", 201), " + line(t.handle("dialog_button")) +
+                            "))\n"
+                            "console_println(window_get_id(" +
+                            line(t.handle("edit")) +
+                            "))\n"
+                            "console_println(same(window_get_next_tab_item(" +
+                            dialog + ", " + line(t.handle("dialog_button")) + ", 0), " + line(t.handle("dialog_edit")) +
+                            "))\n"
+                            "console_println(1 - same(window_get(" +
+                            main + ", qrGW_CHILD), 0))\n" + kHelpers);
   ASSERT_TRUE(r.finished) << r.out;
   std::string expect = main + "\n" + main + "\n0\n0\n" + line(t.handle("edit")) + "\n";
   // Button, check box, combo box (and its own children), edit, dialog and its two items.
@@ -179,30 +196,80 @@ TEST(InputE2E, ButtonsAndComboBoxes) {
   TargetWindow t;
   ASSERT_TRUE(t.ready());
   ScriptDir dir;
-  std::string check = line(t.handle("check")), combo = line(t.handle("combo")),
-              button = line(t.handle("button"));
-  CliResult r = run_cli(
-      dir,
-      "console_println(window_is_button_checked(" + check + "))\n"
-      "window_set_button_checked(" + check + ", qrBST_CHECKED)\n"
-      "console_println(window_is_button_checked(" + check + "))\n"
-      "console_println(window_get_combo_box_selected_index(" + combo + "))\n"
-      "console_println(window_set_combo_box_selected_index(" + combo + ", 1))\n"
-      "console_println(window_get_text(" + combo + "))\n"
-      "console_println(window_set_combo_box_selected_text(" + combo + ", \"丙\"))\n"
-      "console_println(window_set_combo_box_selected_text(" + combo + ", \"丁\"))\n"
-      "console_println(window_get_combo_box_selected_index(" + combo + "))\n"
-      "console_println(window_get_text(" + button + "))\n"
-      "console_println(window_set_text(" + button + ", \"新按钮\"))\n"
-      "console_println(window_get_text(" + button + "))\n"
-      "console_println(window_enable(" + button + ", 0))\n"
-      "console_println(window_is_enabled(" + button + "))\n"
-      "int w, h\nwindow_get_size(" + line(t.handle("main")) + ", w, h)\n"
-      "console_println(w + \"x\" + h)\n"
-      "console_println(make_wparam(70000, 1))\n"
-      "console_println(block_input(1))\nconsole_println(\"还在运行\")\n");
+  std::string check = line(t.handle("check")), combo = line(t.handle("combo")), button = line(t.handle("button"));
+  CliResult r = run_cli(dir, "console_println(window_is_button_checked(" + check +
+                                 "))\n"
+                                 "window_set_button_checked(" +
+                                 check +
+                                 ", qrBST_CHECKED)\n"
+                                 "console_println(window_is_button_checked(" +
+                                 check +
+                                 "))\n"
+                                 "console_println(window_get_combo_box_selected_index(" +
+                                 combo +
+                                 "))\n"
+                                 "console_println(window_set_combo_box_selected_index(" +
+                                 combo +
+                                 ", 1))\n"
+                                 "console_println(window_get_text(" +
+                                 combo +
+                                 "))\n"
+                                 "console_println(window_set_combo_box_selected_text(" +
+                                 combo +
+                                 ", \"丙\"))\n"
+                                 "console_println(window_set_combo_box_selected_text(" +
+                                 combo +
+                                 ", \"丁\"))\n"
+                                 "console_println(window_get_combo_box_selected_index(" +
+                                 combo +
+                                 "))\n"
+                                 "console_println(window_get_text(" +
+                                 button +
+                                 "))\n"
+                                 "console_println(window_set_text(" +
+                                 button +
+                                 ", \"新按钮\"))\n"
+                                 "console_println(window_get_text(" +
+                                 button +
+                                 "))\n"
+                                 "console_println(window_enable(" +
+                                 button +
+                                 ", 0))\n"
+                                 "console_println(window_is_enabled(" +
+                                 button +
+                                 "))\n"
+                                 "int w, h\nwindow_get_size(" +
+                                 line(t.handle("main")) +
+                                 ", w, h)\n"
+                                 "console_println(w + \"x\" + h)\n"
+                                 "console_println(make_wparam(70000, 1))\n"
+                                 "console_println(block_input(1))\nconsole_println(\"还在运行\")\n");
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.out, "0\n1\n-1\n1\n乙\n2\n-1\n2\n按钮\n1\n新按钮\n0\n0\n480x320\n70000\n0\n还在运行\n");
+}
+
+TEST(InputE2E, CursorProbeMovesBackAndClickThroughSendInput) {
+  TargetWindow t;
+  ASSERT_TRUE(t.ready());
+  RECT edit, button;
+  GetWindowRect(reinterpret_cast<HWND>(static_cast<intptr_t>(t.handle("edit"))), &edit);
+  GetWindowRect(reinterpret_cast<HWND>(static_cast<intptr_t>(t.handle("button"))), &button);
+  auto pt = [](int x, int y) { return std::to_string(x) + ", " + std::to_string(y); };
+  const std::string home = pt(edit.right + 40, edit.bottom + 2);  // the main window's own background
+  ScriptDir dir;
+  CliResult r = run_cli(dir, "mouse_move_to(" + home + ")\nsleep(100)\nint plain = mouse_get_cursor_style()\n" +
+                                 "int probe = mouse_get_cursor_style(" + pt(edit.left + 20, edit.top + 8) + ")\n" +
+                                 "int x, y\nmouse_get_position(x, y)\nconsole_println(x + \", \" + y)\n" +
+                                 "console_println(same(plain, probe) + same(probe, 0))\n" +
+                                 "console_println(mouse_left_click_ex(" + pt(button.left + 10, button.top + 10) +
+                                 "))\n" + kHelpers);
+  ASSERT_TRUE(r.finished);
+  // Back where it was; over the edit control the probe saw another cursor
+  // (the text cursor) than over the window's background.
+  EXPECT_EQ(r.out, home + "\n0\n1\n");
+  Records down = t.wait_records(1, {WM_LBUTTONDOWN});
+  ASSERT_EQ(down.size(), 1u);
+  EXPECT_EQ(down[0].control, "button");
 }
 
 TEST(InputE2E, MessageMemoryIsCheckedAgainstWhatTheRunHandedOut) {
@@ -219,7 +286,8 @@ TEST(InputE2E, MessageMemoryIsCheckedAgainstWhatTheRunHandedOut) {
                         "console_println(global_size(g))\n"
                         "console_println(same(global_free(bad), bad))\n"
                         "byte b[4]\nint m = global_alloc_byte_array(qrGMEM_FIXED, b, 99)\n"
-                        "console_println(global_size(m))\n" + kHelpers);
+                        "console_println(global_size(m))\n" +
+                            kHelpers);
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.code, 0u);
   EXPECT_EQ(r.out, "0\n1\n12345\n6\n1\n0\n0\n1\n99\n");
@@ -309,8 +377,8 @@ TEST(InputWaitsE2E, HostWaitsThroughItsHooksAndAStopEndsAWait) {
   std::wstring script = dir.write(
       L"waits.q", "quorin_config_auto_start()\nconfig_ended_show_alert(0)\nconfig_stopped_show_alert(0)\n" +
                       mark(t, "宿主1") + "console_println(wait_key_press(1))\n" + mark(t, "宿主2") +
-                      "int x, y\nwait_mouse_left_down(x, y, 1)\nconsole_println(x + \",\" + y)\n" +
-                      mark(t, "宿主3") + "window_hide()\nwait_mouse_left_down()\nconsole_println(\"不应到这里\")\n");
+                      "int x, y\nwait_mouse_left_down(x, y, 1)\nconsole_println(x + \",\" + y)\n" + mark(t, "宿主3") +
+                      "window_hide()\nwait_mouse_left_down()\nconsole_println(\"不应到这里\")\n");
   QuorinProcess q(L"\"" + script + L"\"");
   ASSERT_TRUE(eventually([&] { return edit_text(t) == L"宿主1"; }, std::chrono::seconds(10)));
   // The target takes the keys again from the interpreter's window.

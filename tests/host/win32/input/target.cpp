@@ -83,8 +83,8 @@ std::vector<Record> TargetWindow::records(std::vector<unsigned> only) {
     if (line.rfind("msg ", 0) != 0) continue;
     Record r;
     char name[32] = {};
-    if (std::sscanf(line.c_str(), "msg %31s 0x%x 0x%lx 0x%lx %lu %lu", name, &r.message, &r.wparam, &r.lparam,
-                    &r.time, &r.tick) != 6)
+    if (std::sscanf(line.c_str(), "msg %31s 0x%x 0x%lx 0x%lx %lu %lu", name, &r.message, &r.wparam, &r.lparam, &r.time,
+                    &r.tick) != 6)
       continue;
     r.control = name;
     bool wanted = only.empty();

@@ -75,17 +75,17 @@ TEST(InputKeys, CharacterKeyShiftBitAndCapsLockRule) {
   EXPECT_TRUE(k.shift);
   EXPECT_FALSE(char_key(0x141, u'A', true).shift);  // Caps Lock inverts it for letters
   EXPECT_TRUE(char_key(0x41, u'a', true).shift);
-  EXPECT_TRUE(char_key(0x131, u'!', true).shift);   // not a letter: unchanged
+  EXPECT_TRUE(char_key(0x131, u'!', true).shift);  // not a letter: unchanged
   EXPECT_FALSE(char_key(0x31, u'1', true).shift);
   EXPECT_FALSE(char_key(0x1C0, u'@', true).shift == false);  // '@' & ~0x20 is '@', not a letter
-  EXPECT_TRUE(char_key(0x1DB, u'{', true).shift);   // '{' & ~0x20 is '[': no letter either
+  EXPECT_TRUE(char_key(0x1DB, u'{', true).shift);            // '{' & ~0x20 is '[': no letter either
   EXPECT_FALSE(char_key(0xFFFF, u'中', false).typed);
   EXPECT_FALSE(char_key(0xFFFFFFFF, u'中', false).typed);
 }
 
 TEST(InputKeys, KeyCharWithAndWithoutCapsLock) {
-  const Log shifted = {"key 16 down", "sleep 15", "key 65 down", "sleep 15", "key 65 up", "sleep 50", "key 16 up",
-                       "sleep 50"};
+  const Log shifted = {"key 16 down", "sleep 15", "key 65 down", "sleep 15",
+                       "key 65 up",   "sleep 50", "key 16 up",   "sleep 50"};
   const Log plain = {"key 65 down", "sleep 15", "key 65 up", "sleep 50"};
   EXPECT_EQ(run_recorded("key_char('A')\n").log, shifted);
   EXPECT_EQ(run_recorded("key_char('A')\n", true).log, plain);
@@ -117,9 +117,8 @@ TEST(InputKeys, CodesAndCombinations) {
             (Log{"key 17 down", "sleep 15", "key 16 down", "sleep 15", "key 65 down", "sleep 15", "key 65 up",
                  "sleep 50", "key 16 up", "sleep 50", "key 17 up", "sleep 50"}));
   // The combinations ignore the character's Shift bit.
-  EXPECT_EQ(run_recorded("key_alt_char('A')\n").log,
-            (Log{"key 18 down", "sleep 15", "key 65 down", "sleep 15", "key 65 up", "sleep 50", "key 18 up",
-                 "sleep 50"}));
+  EXPECT_EQ(run_recorded("key_alt_char('A')\n").log, (Log{"key 18 down", "sleep 15", "key 65 down", "sleep 15",
+                                                          "key 65 up", "sleep 50", "key 18 up", "sleep 50"}));
   Log win_d = run_recorded("key_win_d()\n").log;
   ASSERT_EQ(win_d.size(), 8u);
   EXPECT_EQ(win_d[0], "key 91 down");
@@ -140,8 +139,8 @@ TEST(InputMouse, ClicksMovesAndDrags) {
   EXPECT_EQ(run_recorded("mouse_right_click(1279, 0)\n").log,
             (Log{"mouse 0x8001 65535 0", "mouse 0x8008 65535 0", "sleep 35", "mouse 0x8010 65535 0"}));
   EXPECT_EQ(run_recorded("mouse_double_click(0, 0)\n").log,
-            (Log{"mouse 0x8001 0 0", "mouse 0x8002 0 0", "sleep 15", "mouse 0x8004 0 0", "sleep 35",
-                 "mouse 0x8002 0 0", "sleep 15", "mouse 0x8004 0 0"}));
+            (Log{"mouse 0x8001 0 0", "mouse 0x8002 0 0", "sleep 15", "mouse 0x8004 0 0", "sleep 35", "mouse 0x8002 0 0",
+                 "sleep 15", "mouse 0x8004 0 0"}));
   EXPECT_EQ(run_recorded("mouse_left_up(0, 1023)\n").log, (Log{"mouse 0x8001 0 65535", "mouse 0x8004 0 65535"}));
   EXPECT_EQ(run_recorded("mouse_select_text(0, 0, 1279, 1023)\n").log,
             (Log{"mouse 0x8001 0 0", "mouse 0x8002 0 0", "mouse 0x8001 65535 65535", "mouse 0x8004 65535 65535"}));
@@ -188,9 +187,8 @@ TEST(InputTyping, UnicodeUnitsOneByOne) {
   Log pair = run_recorded("input(\"😀\", 0)\n").log;
   EXPECT_EQ(pair, (Log{"unicode 0xd83d down", "unicode 0xd83d up", "unicode 0xde00 down", "unicode 0xde00 up"}));
   EXPECT_TRUE(run_recorded("input(\"\")\n").log.empty());
-  EXPECT_EQ(run_recorded("input(\"ab\", 25)\n").log,
-            (Log{"unicode 0x61 down", "unicode 0x61 up", "sleep 25", "unicode 0x62 down", "unicode 0x62 up",
-                 "sleep 25"}));
+  EXPECT_EQ(run_recorded("input(\"ab\", 25)\n").log, (Log{"unicode 0x61 down", "unicode 0x61 up", "sleep 25",
+                                                          "unicode 0x62 down", "unicode 0x62 up", "sleep 25"}));
   EXPECT_EQ(run_recorded("input_int(-42)\n").log.size(), 9u);
 }
 
@@ -216,9 +214,9 @@ TEST(InputWindowPosts, KeysCharactersAndClicks) {
   EXPECT_EQ(run_recorded("window_mouse_double_click(7, 3, 4, qrMK_CONTROL)\n").log,
             (Log{"post 7 0x201 0x8 0x40003", "sleep 5", "post 7 0x202 0x8 0x40003", "sleep 10",
                  "post 7 0x203 0x8 0x40003", "sleep 5", "post 7 0x202 0x8 0x40003"}));
-  EXPECT_EQ(run_recorded("window_mouse_right_click(7, -1, 2)\nwindow_mouse_middle_click(7, 1, 1)\n").log,
-            (Log{"post 7 0x204 0 0x2ffff", "post 7 0x205 0 0x2ffff", "post 7 0x207 0 0x10001",
-                 "post 7 0x208 0 0x10001"}));
+  EXPECT_EQ(
+      run_recorded("window_mouse_right_click(7, -1, 2)\nwindow_mouse_middle_click(7, 1, 1)\n").log,
+      (Log{"post 7 0x204 0 0x2ffff", "post 7 0x205 0 0x2ffff", "post 7 0x207 0 0x10001", "post 7 0x208 0 0x10001"}));
 }
 
 TEST(InputWindowPosts, WheelPacking) {

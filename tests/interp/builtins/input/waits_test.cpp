@@ -1,11 +1,12 @@
 // The waits for a key and a click: completed by the hook's decision while
 // the run is running, kept going while it is paused, ended by a stop.
+#include "builtins/input/waits.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-#include "builtins/input/waits.h"
 #include "host/hotkey_filter.h"
 #include "interp/runtime/script_run.h"
 
@@ -91,8 +92,8 @@ TEST(InputWaits, ClickWaitWritesThePoint) {
 }
 
 TEST(InputWaits, StopEndsAWaitingScript) {
-  for (const char* source : {"wait_key_press()\nconsole_println(\"after\")\n",
-                             "wait_mouse_left_down()\nconsole_println(\"after\")\n"}) {
+  for (const char* source :
+       {"wait_key_press()\nconsole_println(\"after\")\n", "wait_mouse_left_down()\nconsole_println(\"after\")\n"}) {
     WaitRun r(source);
     ASSERT_TRUE(r.program);
     RunControl& c = r.rt->control;
