@@ -367,6 +367,32 @@ TEST(InputWaitsE2E, CommandLineClickWaitSwallowsWithBlock) {
   EXPECT_EQ(t.wait_records(1, {WM_LBUTTONDOWN}).size(), 1u);  // the second click passed on
 }
 
+TEST(InputWaitsE2E, HostClickWaitGoesOnWhilePaused) {
+  TargetWindow t;
+  ASSERT_TRUE(t.ready());
+  RECT rc;
+  GetWindowRect(reinterpret_cast<HWND>(static_cast<intptr_t>(t.handle("edit"))), &rc);
+  const std::string at = std::to_string(rc.left + 30) + " " + std::to_string(rc.top + 8);
+  ScriptDir dir;
+  std::wstring script = dir.write(L"paused.q", "quorin_config_auto_start()\nconfig_ended_show_alert(0)\n"
+                                               "config_paused_show_alert(0)\n" +
+                                                   mark(t, "暂停1") +
+                                                   "wait_mouse_left_down()\nconsole_println(\"点击\")\n");
+  QuorinProcess q(L"\"" + script + L"\"");
+  ASSERT_TRUE(eventually([&] { return edit_text(t) == L"暂停1"; }, std::chrono::seconds(10)));
+  Sleep(300);
+  EXPECT_TRUE(xdotool("key F2"));  // pause
+  EXPECT_TRUE(xdotool("mousemove " + at + " click 1"));
+  // The click reached the target and the script still waits.
+  EXPECT_EQ(t.wait_records(1, {WM_LBUTTONDOWN}).size(), 1u);
+  EXPECT_EQ(q.output().find("点击"), std::string::npos);
+  EXPECT_TRUE(xdotool("key F2"));  // resume
+  EXPECT_TRUE(xdotool("click 1"));
+  EXPECT_TRUE(q.wait_output("点击"));
+  PostMessageW(q.main_window(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(q.wait_exit());
+}
+
 TEST(InputWaitsE2E, HostWaitsThroughItsHooksAndAStopEndsAWait) {
   TargetWindow t;
   ASSERT_TRUE(t.ready());

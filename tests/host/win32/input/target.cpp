@@ -160,7 +160,7 @@ bool run_unix(const std::string& command_line) {
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
   if (!pi.hProcess) {
     // Wine hands back no handle for a Unix process: give it time to act.
-    Sleep(700);
+    Sleep(500);
     return true;
   }
   bool done = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
