@@ -43,7 +43,7 @@ TEST(InputE2E, KeyCharFollowsShiftAndCapsLock) {
   // Press 15 ms, release 50 ms (bounds allow for the clock's coarseness).
   EXPECT_GE(rs[2].tick - rs[1].tick, 10u);
   EXPECT_GE(rs[3].tick - rs[2].tick, 40u);
-  // The edit control typed "Aa"? No: Caps Lock on with no Shift types 'A'.
+  // Shift without Caps Lock and Caps Lock without Shift both type a capital.
   Records chars = t.records({kChar});
   std::string typed;
   for (const Record& c : chars) typed += static_cast<char>(c.wparam);
