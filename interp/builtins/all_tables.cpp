@@ -15,6 +15,8 @@ std::span<const BuiltinTable> builtin_tables() {
       http_table(),
       math_table(),
       ui_table(),
+      input_table(),
+      window_table(),
   };
   return tables;
 }

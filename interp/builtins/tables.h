@@ -14,5 +14,7 @@ BuiltinTable json_table();
 BuiltinTable http_table();
 BuiltinTable math_table();
 BuiltinTable ui_table();
+BuiltinTable input_table();
+BuiltinTable window_table();
 
 }  // namespace quorin

@@ -14,6 +14,7 @@
 #include "frontend/program_model.h"
 #include "runtime/alert_sound.h"
 #include "runtime/array.h"
+#include "runtime/family_state.h"
 #include "runtime/object.h"
 #include "runtime/run_control.h"
 #include "runtime/sync.h"
@@ -155,6 +156,9 @@ class Runtime {
 
   // Runs the `atexit` registrations if the run is running or paused.
   void run_exit_handlers();
+
+  // State of builtin families (devices, handle tables); destroyed first.
+  FamilyStates families;
 };
 
 }  // namespace quorin

@@ -1,0 +1,5 @@
+println(make_wparam(70000, 1))
+println(make_lparam(70000, 1))
+println(make_wparam(-1, -1))
+println(make_lparam(5, 0x7FFF))
+println(make_lparam(0x12345, 0x8000))
