@@ -17,11 +17,11 @@ println(http_post("http://127.0.0.1/echo", "a=1&b=" + url_encode("x y&z"), page)
 println(http_post("http://127.0.0.1/echo?q=1", "", page, "utf-8", "c=d") + "\n" + page)
 # Keep-alive: the second request arrives on the same connection.
 string first
-string second
+string again
 http_get("http://127.0.0.1/conn", first)
-http_get("http://127.0.0.1/conn", second)
+http_get("http://127.0.0.1/conn", again)
 ArrayList<string> a = split(first, " ")
-ArrayList<string> b = split(second, " ")
+ArrayList<string> b = split(again, " ")
 if arraylist_get(a, 0) == arraylist_get(b, 0)
   println("plain connection reused")
 endif
@@ -29,9 +29,9 @@ endif
 println(http_get("https://127.0.0.1/zh", page, "utf-8") + " " + page)
 println(http_get("http://127.0.0.1:443/chunked-hello", page) + " " + page)
 http_get("https://127.0.0.1/conn", first)
-http_get("https://127.0.0.1/conn", second)
+http_get("https://127.0.0.1/conn", again)
 a = split(first, " ")
-b = split(second, " ")
+b = split(again, " ")
 if arraylist_get(a, 0) == arraylist_get(b, 0)
   println("TLS connection reused")
 endif
