@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@
 #include "runtime/value.h"
 
 namespace quorin {
+
+namespace sys {
+class DllModules;
+}
 
 enum RunState : int {
   kLoading = -1,
@@ -127,6 +132,11 @@ class Runtime {
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
 
   ObjectRegistry objects;
+
+  // System services: the modules `dll_load` loaded (made on first use) and
+  // the storage key chosen by `storage_set_domain` (empty: the default key).
+  std::shared_ptr<sys::DllModules> dll_modules;
+  std::u16string storage_key;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
