@@ -58,8 +58,10 @@ TEST_F(StorageTest, DomainsAreOneKeyLevelAndClearCountsValues) {
   const std::u16string d = u16(domain);
   ASSERT_EQ(storage_set_domain(rt, Str(d + u"\\a\\b")), 1);
   EXPECT_EQ(storage_set(rt, Str(u"k"), Str(u"in sub-key")), 1);
-  EXPECT_EQ(read_value(std::wstring(kBase) + L"\\" + domain + L"\\a/b", L"k"), L"in sub-key");
-  RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(kBase) + L"\\" + domain + L"\\a/b").c_str());
+  // Backslashes become slashes: the whole domain is one key level.
+  const std::wstring one_level = std::wstring(kBase) + L"\\" + domain + L"/a/b";
+  EXPECT_EQ(read_value(one_level, L"k"), L"in sub-key");
+  RegDeleteTreeW(HKEY_CURRENT_USER, one_level.c_str());
 
   ASSERT_EQ(storage_set_domain(rt, Str(d)), 1);
   for (int i = 0; i < 5; ++i) storage_set(rt, Str(u"v" + std::u16string(1, u'0' + i)), Str(u"x"));
