@@ -17,6 +17,7 @@ std::span<const BuiltinTable> builtin_tables() {
       ui_table(),
       input_table(),
       window_table(),
+      system_table(),
   };
   return tables;
 }

@@ -16,5 +16,6 @@ BuiltinTable math_table();
 BuiltinTable ui_table();
 BuiltinTable input_table();
 BuiltinTable window_table();
+BuiltinTable system_table();
 
 }  // namespace quorin

@@ -48,6 +48,7 @@ class Compiler {
   void compile_func(StatementNode*& tail, Context ctx);
   void compile_return(StatementNode*& tail, std::u16string_view word);
   bool closing_word_ok(std::u16string_view word);  // nothing may follow a closing keyword
+  bool void_pointer_follows(std::u16string_view word) const;  // `void (*` of a function pointer
   StatementNode* enclosing_loop(StatementNode* tail);
   // Compiles the body of a loop node up to its closing keyword.
   void compile_loop_body(StatementNode* node, StatementNode*& body, Context ctx, std::u16string_view missing);

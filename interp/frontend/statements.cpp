@@ -58,6 +58,19 @@ bool is_closer(std::u16string_view w) {
 
 }  // namespace
 
+// `void` starts a declaration only as the result of a function pointer:
+// `void (*name)(…)`.
+bool Compiler::void_pointer_follows(std::u16string_view word) const {
+  const char16_t* q = p_;
+  while (*q == u' ' || *q == u'\t') ++q;
+  q += word.size();
+  while (*q == u' ' || *q == u'\t') ++q;
+  if (*q != u'(') return false;
+  ++q;
+  while (*q == u' ' || *q == u'\t') ++q;
+  return *q == u'*';
+}
+
 StatementNode* Compiler::compile_block(StatementNode* head, Context ctx, std::u16string_view* closer) {
   StatementNode* tail = head;
   while (!stopped()) {
@@ -140,7 +153,7 @@ StatementNode* Compiler::compile_block(StatementNode* head, Context ctx, std::u1
     }
     // 4. Declarations.
     TypeCode type = type_code_of_word(word);
-    if (type > 0) {
+    if (type > 0 || (type == tc::Void && void_pointer_follows(word))) {
       compile_declaration(tail, type);
       continue;
     }

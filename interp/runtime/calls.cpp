@@ -124,9 +124,7 @@ Flow exec_leave_value(Runtime& rt, const StatementNode& n) {
   return Flow::Return;
 }
 
-Payload invoke_function_pointer(Runtime& rt, const CallRecord& c) {
-  VarRef ref;
-  ref.var = c.pointer;
+FuncTarget* function_pointer_target(Runtime& rt, const CallRecord& c) {
   Slot* s = nullptr;
   if (c.pointer->scope == Scope::Global) {
     s = &rt.globals[static_cast<size_t>(c.pointer->slot)];
@@ -136,8 +134,10 @@ Payload invoke_function_pointer(Runtime& rt, const CallRecord& c) {
   }
   FuncTarget* t = s ? s->value.v.fn : nullptr;
   if (!t || !t->invoke) rt.fail(format16(u"函数指针变量 '%s' 没有初始化。", c.name));
-  return t->invoke(rt, c);
+  return t;
 }
+
+Payload invoke_function_pointer(Runtime& rt, const CallRecord& c) { return function_pointer_target(rt, c)->invoke(rt, c); }
 
 // ---- helpers of the builtin invokers ----
 

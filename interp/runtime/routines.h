@@ -34,6 +34,9 @@ Flow exec_collection_assign(Runtime&, const StatementNode&);     // extra = Coll
 // ---- calls ----
 Payload invoke_script_function(Runtime&, const CallRecord&);
 Payload invoke_function_pointer(Runtime&, const CallRecord&);
+// The target of a call through a function-pointer variable (the run ends
+// with the "not initialised" error when there is none).
+FuncTarget* function_pointer_target(Runtime&, const CallRecord&);
 
 // Stores a computed-form value into a variable or element (taking over a
 // string or object reference).

@@ -23,6 +23,10 @@
 
 namespace quorin {
 
+namespace sys {
+class DllModules;
+}
+
 enum RunState : int {
   kLoading = -1,
   kNotStarted = 0,
@@ -139,6 +143,10 @@ class Runtime {
   std::shared_ptr<void> http_state;
   // State of the script's random generator (`randomize`, `rnd`).
   uint32_t random_state = 1;
+  // System services: the modules `dll_load` loaded (made on first use) and
+  // the storage key chosen by `storage_set_domain` (empty: the default key).
+  std::shared_ptr<sys::DllModules> dll_modules;
+  std::u16string storage_key;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.

@@ -1,0 +1,2 @@
+void (*f)(int)
+int x = f(1)
