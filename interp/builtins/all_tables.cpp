@@ -11,6 +11,8 @@ std::span<const BuiltinTable> builtin_tables() {
       collections_table(),
       strings_table(),
       dates_table(),
+      screen_table(),
+      bmp_table(),
   };
   return tables;
 }

@@ -10,5 +10,7 @@ BuiltinTable run_control_table();
 BuiltinTable collections_table();
 BuiltinTable strings_table();
 BuiltinTable dates_table();
+BuiltinTable screen_table();
+BuiltinTable bmp_table();
 
 }  // namespace quorin

@@ -20,6 +20,8 @@
 
 namespace quorin {
 
+class SearchPool;
+
 enum RunState : int {
   kLoading = -1,
   kNotStarted = 0,
@@ -127,6 +129,16 @@ class Runtime {
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
 
   ObjectRegistry objects;
+
+  // ---- screen ----
+  // The bitmap-search workers (none: searches run on the script thread).
+  SearchPool* search_pool = nullptr;
+  // Display scaling found at start-up: physical / logical size per axis.
+  bool display_scaled = false;
+  float scale_x = 1.0f, scale_y = 1.0f;
+  // GDI objects and device contexts handed out to the script, as ints
+  // (only these may be deleted or released by it).
+  std::vector<uint32_t> gdi_handles;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
