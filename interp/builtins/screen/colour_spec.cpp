@@ -103,17 +103,18 @@ int64_t count_colours(const PixelView& img, const ColourSpec& spec, int64_t limi
 #if QUORIN_PIXELS_SSE2
     if (img.bytes_per_pixel == 3) {
       for (; k + 16 <= img.width; k += 16) {
-        const uint8_t* p = row + 3 * static_cast<size_t>(k);
+        __m128i px[3];
+        RangeVectors::load(row + 3 * static_cast<size_t>(k), px);
         uint64_t m;
         if (spec.negate) {
           m = kPixelBits;
-          for (const RangeVectors& v : vecs) m &= v.pixels16(p);
+          for (const RangeVectors& v : vecs) m &= v.pixels16(px);
           m = ~m & kPixelBits;
         } else {
           m = 0;
-          for (const RangeVectors& v : vecs) m |= v.pixels16(p);
+          for (const RangeVectors& v : vecs) m |= v.pixels16(px);
         }
-        n += std::popcount(m);
+        n += pixel_count(m);
       }
     }
 #endif

@@ -167,12 +167,28 @@ Needle::Needle(const PixelView& bmp) : w_(bmp.width), h_(bmp.height) {
     const bool far = d > 0, best_far = bd > 0;
     if (far != best_far ? far : (r.count != best->count ? r.count < best->count : d > bd)) best = &r;
   }
-  for (size_t i = 0; i < total; ++i) {
-    if (packed_colour(packed_.data() + 3 * i) == best->colour) {
-      fx_ = static_cast<int>(i % static_cast<size_t>(w_));
-      fy_ = static_cast<int>(i / static_cast<size_t>(w_));
-      break;
-    }
+  // The second pixel: the most common colour when it differs from the
+  // first, else any other colour (a one-colour needle filters on one).
+  uint32_t second = common.colour;
+  if (second == best->colour)
+    for (const Run& r : runs)
+      if (r.colour != best->colour) {
+        second = r.colour;
+        break;
+      }
+  bool got[2] = {false, false};
+  for (size_t i = 0; i < total && !(got[0] && got[1]); ++i) {
+    const uint32_t c = packed_colour(packed_.data() + 3 * i);
+    for (int k = 0; k < 2; ++k)
+      if (!got[k] && c == (k == 0 ? best->colour : second)) {
+        got[k] = true;
+        fx_[k] = static_cast<int>(i % static_cast<size_t>(w_));
+        fy_[k] = static_cast<int>(i / static_cast<size_t>(w_));
+      }
+  }
+  if (!got[1]) {
+    fx_[1] = fx_[0];
+    fy_[1] = fy_[0];
   }
 }
 
@@ -187,30 +203,47 @@ bool match_at(const PixelView& hay, const Needle& n, int cx, int cy, int t) {
 
 namespace {
 
+ChannelRange range_of(const uint8_t* p, int t) { return ChannelRange::around(p[0], p[1], p[2], t); }
+
 struct Scan {
   const PixelView& hay;
   const Needle& needle;
   int t;
   int left, last_col;  // candidate columns left..last_col
-  int top;             // first candidate row
-  PixelFilter filter;
+  ChannelRange first, second;
+#if QUORIN_PIXELS_SSE2
+  RangeVectors first_v, second_v;
+#endif
 
   Scan(const PixelView& h, const Area& a, const Needle& n, int tol)
-      : hay(h), needle(n), t(tol), left(a.x), last_col(a.x + a.w - n.width()), top(a.y),
-        filter([&] {
-          const uint8_t* p = n.row(n.filter_y()) + 3 * static_cast<size_t>(n.filter_x());
-          return ChannelRange::around(p[0], p[1], p[2], tol);
-        }()) {}
+      : hay(h), needle(n), t(tol), left(a.x), last_col(a.x + a.w - n.width()),
+        first(range_of(n.filter_pixel(0), tol)), second(range_of(n.filter_pixel(1), tol))
+#if QUORIN_PIXELS_SSE2
+        , first_v(first), second_v(second)
+#endif
+  {}
 
-  // Left-most matching column of candidate row `cy`, or -1.
+  // Left-most matching column of candidate row `cy`, or -1.  Column k of
+  // the candidates reads the filter pixels at k + their needle columns.
   int row(int cy) const {
-    const uint8_t* hr = hay.row(cy + needle.filter_y());
-    const int fx = needle.filter_x();
-    for (int k = left + fx; k <= last_col + fx; ++k) {
-      k = filter.first(hr, k, last_col + fx);
-      if (k < 0) return -1;
-      if (match_at(hay, needle, k - fx, cy, t)) return k - fx;
+    const uint8_t* r1 = hay.row(cy + needle.filter_y(0)) + 3 * static_cast<size_t>(needle.filter_x(0));
+    const uint8_t* r2 = hay.row(cy + needle.filter_y(1)) + 3 * static_cast<size_t>(needle.filter_x(1));
+    int k = left;
+#if QUORIN_PIXELS_SSE2
+    for (; k + 16 <= last_col + 1; k += 16) {
+      uint64_t m = first_v.pixels16(r1 + 3 * static_cast<size_t>(k));
+      if (!m) continue;
+      m &= second_v.pixels16(r2 + 3 * static_cast<size_t>(k));
+      for (; m; m &= m - 1) {
+        const int cx = k + std::countr_zero(m) / 3;
+        if (match_at(hay, needle, cx, cy, t)) return cx;
+      }
     }
+#endif
+    for (; k <= last_col; ++k)
+      if (first.test(r1 + 3 * static_cast<size_t>(k)) && second.test(r2 + 3 * static_cast<size_t>(k)) &&
+          match_at(hay, needle, k, cy, t))
+        return k;
     return -1;
   }
 };

@@ -71,21 +71,23 @@ bool find_colour(const PixelView& img, const Area& area, int32_t colour, int& fx
 
 // ---- bitmap search ----
 
-// A needle prepared for searching: packed top-down 24-bit rows and the
-// pixel used to filter candidates.
+// A needle prepared for searching: packed top-down 24-bit rows and the two
+// pixels used to filter candidates (a rare colour, and one of another
+// colour), tested on sixteen candidates at a time before the full match.
 class Needle {
  public:
   explicit Needle(const PixelView& bmp);
   int width() const { return w_; }
   int height() const { return h_; }
   const uint8_t* row(int r) const { return packed_.data() + static_cast<size_t>(r) * static_cast<size_t>(w_) * 3; }
-  int filter_x() const { return fx_; }
-  int filter_y() const { return fy_; }
+  int filter_x(int i) const { return fx_[i]; }
+  int filter_y(int i) const { return fy_[i]; }
+  const uint8_t* filter_pixel(int i) const { return row(fy_[i]) + 3 * static_cast<size_t>(fx_[i]); }
 
  private:
   int w_, h_;
   std::vector<uint8_t> packed_;
-  int fx_ = 0, fy_ = 0;
+  int fx_[2] = {0, 0}, fy_[2] = {0, 0};
 };
 
 // True when the needle matches with its top-left corner at (cx, cy):
