@@ -54,8 +54,15 @@ void SearchPool::worker_main(int index) {
   uint64_t seen = 0;
   std::unique_lock<std::mutex> g(m_);
   for (;;) {
-    wake_.wait(g, [&] { return quit_ || (!paused_ && generation_ != seen); });
+    wake_.wait(g, [&] { return quit_ || generation_ != seen; });
     if (quit_) return;
+    if (paused_) {
+      // A job came while the run is paused: park before starting it.
+      ++parked_;
+      wake_.wait(g, [&] { return quit_ || !paused_; });
+      --parked_;
+      if (quit_) return;
+    }
     seen = generation_;
     if (index >= assigned_) continue;
     const std::function<void(int)>* body = body_;

@@ -29,6 +29,10 @@ struct TestImage {
     uint8_t* p = at(x, y);
     return p[2] | p[1] << 8 | p[0] << 16;
   }
+  void rect(int x0, int y0, int rw, int rh, uint32_t c) {
+    for (int y = y0; y < y0 + rh; ++y)
+      for (int x = x0; x < x0 + rw; ++x) set(x, y, c);
+  }
   void fill(uint32_t c) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) set(x, y, c);
