@@ -37,16 +37,24 @@ void SearchPool::stop() {
 
 SearchPool::~SearchPool() { stop(); }
 
-void SearchPool::run(int n, const std::function<void(int)>& body) {
-  if (n > count()) n = count();
-  if (n <= 0) return;
-  std::unique_lock<std::mutex> g(m_);
-  body_ = &body;
-  assigned_ = n;
-  pending_ = n;
-  ++generation_;
+void SearchPool::run(int parts, const std::function<void(int)>& body) {
+  if (parts > count() + 1) parts = count() + 1;
+  if (parts <= 1) {
+    body(0);
+    return;
+  }
+  {
+    std::lock_guard<std::mutex> g(m_);
+    body_ = &body;
+    assigned_ = parts - 1;
+    closed_ = false;
+    ++generation_;
+  }
   wake_.notify_all();
-  done_.wait(g, [&] { return pending_ == 0; });
+  body(0);
+  std::unique_lock<std::mutex> g(m_);
+  closed_ = true;
+  done_.wait(g, [&] { return running_ == 0; });
   body_ = nullptr;
 }
 
@@ -57,19 +65,20 @@ void SearchPool::worker_main(int index) {
     wake_.wait(g, [&] { return quit_ || generation_ != seen; });
     if (quit_) return;
     if (paused_) {
-      // A job came while the run is paused: park before starting it.
+      // A job came while the run is paused: park before looking at it.
       ++parked_;
       wake_.wait(g, [&] { return quit_ || !paused_; });
       --parked_;
       if (quit_) return;
     }
     seen = generation_;
-    if (index >= assigned_) continue;
+    if (closed_ || index >= assigned_) continue;  // done without this worker
     const std::function<void(int)>* body = body_;
+    ++running_;
     g.unlock();
-    (*body)(index);
+    (*body)(index + 1);
     g.lock();
-    if (--pending_ == 0) done_.notify_all();
+    if (--running_ == 0) done_.notify_all();
   }
 }
 

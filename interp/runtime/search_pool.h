@@ -31,9 +31,12 @@ class SearchPool {
 
   int count() const { return static_cast<int>(threads_.size()); }
 
-  // Runs body(i) on workers 0..n-1 (n at most count()) and returns when all
-  // have returned.  One job at a time.
-  void run(int n, const std::function<void(int)>& body);
+  // Runs a job in `parts` parts (at most count() + 1): the caller runs
+  // body(0) itself and workers run body(1) .. body(parts - 1).  Returns
+  // once the caller's part is done and every worker that took a part has
+  // finished it; a worker that wakes after that takes none, so the parts
+  // must share their work out dynamically.  One job at a time.
+  void run(int parts, const std::function<void(int)>& body);
 
   void pause();
   void resume();
@@ -53,8 +56,9 @@ class SearchPool {
   std::condition_variable done_;   // caller: the job's last worker finished
   const std::function<void(int)>* body_ = nullptr;
   uint64_t generation_ = 0;  // bumped per job
-  int assigned_ = 0;         // workers taking part in the current job
-  int pending_ = 0;          // of those, still running
+  int assigned_ = 0;         // worker parts of the current job
+  int running_ = 0;          // workers inside a part
+  bool closed_ = true;       // the caller is done: no part is taken any more
   bool paused_ = false;
   std::atomic<bool> pause_hint_{false};  // read without the lock by checkpoint
   int parked_ = 0;

@@ -256,7 +256,8 @@ bool find_bmp(const PixelView& hay, const Area& area, const Needle& needle, cons
   if (area.w < needle.width() || area.h < needle.height()) return false;
   const Scan scan(hay, area, needle, opt.tolerance);
   const int rows = area.h - needle.height() + 1;
-  int threads = opt.pool ? std::min(opt.threads, opt.pool->count()) : 1;
+  // The threads argument is capped at the workers (plus the caller).
+  int threads = opt.pool ? std::min(opt.threads, opt.pool->count() + 1) : 1;
   if (threads < 2 || rows <= threads) {
     for (int r = 0; r < rows; ++r) {
       const int c = scan.row(area.y + r);
@@ -268,17 +269,19 @@ bool find_bmp(const PixelView& hay, const Area& area, const Needle& needle, cons
     }
     return false;
   }
-  // Rows are dealt out one at a time; a worker stops once the rows left lie
-  // below the best match found so far, so the first match in reading order
-  // wins without a second pass.
-  std::atomic<int> next{threads};
+  // Rows are dealt out one at a time from a shared counter to the caller
+  // and the workers; a part stops once the rows left lie below the best
+  // match found so far, so the first match in reading order wins without a
+  // second pass.  The caller scans too: a worker that wakes late finds the
+  // rows taken and the result is the same.
+  std::atomic<int> next{0};
   std::atomic<int> best_row{INT_MAX};
   int best_col = -1;
   std::mutex lock;
   SearchPool& pool = *opt.pool;
-  std::function<void(int)> body = [&](int i) {
-    for (int r = i; r < rows && r < best_row.load(std::memory_order_relaxed); r = next.fetch_add(1)) {
-      pool.checkpoint();
+  std::function<void(int)> body = [&](int part) {
+    for (int r = next.fetch_add(1); r < rows && r < best_row.load(std::memory_order_relaxed); r = next.fetch_add(1)) {
+      if (part != 0) pool.checkpoint();  // workers park here while paused
       const int c = scan.row(area.y + r);
       if (c >= 0) {
         std::lock_guard<std::mutex> g(lock);

@@ -1,7 +1,8 @@
 // The screen builtins on a real display: the test's own windows paint known
-// pixels, and a script run by quorin-cli.exe reads colours, counts and
-// searches them, captures them into Bmp values and writes BMP files that the
-// test reads back.
+// pixels, and a script run in this process (window captures print the
+// window into a device context, which must belong to the same process under
+// Wine) reads colours, counts and searches them, captures them into Bmp
+// values and writes BMP files that the test reads back.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,55 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include <filesystem>
+
+#include "interp/runtime/script_run.h"
 #include "paint_window.h"
+#include "runtime/run.h"
+#include "runtime/search_pool.h"
 
 namespace qtest {
+
+template <class P>
+bool eventually(P pred) {
+  for (int i = 0; i < 250 && !pred(); ++i) Sleep(20);
+  return pred();
+}
 namespace {
-
-std::wstring folder_of_exe() {
-  wchar_t buf[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  std::wstring p(buf, n);
-  return p.substr(0, p.rfind(L'\\'));
-}
-
-// Runs quorin-cli.exe on a script; returns its standard output.
-std::string run_cli(const std::wstring& script, const std::wstring& cwd, DWORD& code) {
-  SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-  HANDLE rd = nullptr, wr = nullptr;
-  CreatePipe(&rd, &wr, &sa, 0);
-  SetHandleInformation(rd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = wr;
-  si.hStdError = wr;
-  std::wstring cmd = L"\"" + folder_of_exe() + L"\\quorin-cli.exe\" \"" + script + L"\"";
-  std::vector<wchar_t> line(cmd.begin(), cmd.end());
-  line.push_back(0);
-  PROCESS_INFORMATION pi{};
-  std::string out;
-  code = 99;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &si, &pi)) {
-    CloseHandle(wr);
-    CloseHandle(rd);
-    return out;
-  }
-  CloseHandle(wr);
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(rd, buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
-  WaitForSingleObject(pi.hProcess, 30000);
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  CloseHandle(rd);
-  std::string clean;
-  for (char c : out)
-    if (c != '\r') clean += c;
-  return clean;
-}
 
 // A 24-bit BMP file: width, height (rows top-down after reading) and colours.
 struct BmpFile {
@@ -119,7 +86,10 @@ TEST(Screen, ColoursCountsSearchesAndCaptures) {
     return c == kMark;
   }));
 
-  ScriptDir dir;
+  const std::filesystem::path dir_path = std::filesystem::temp_directory_path() / "quorin-screen-test";
+  std::filesystem::create_directories(dir_path);
+  const std::wstring dir = dir_path.wstring();
+  std::string slash_dir = dir_path.generic_string();
   std::ostringstream s;
   const intptr_t hm = reinterpret_cast<intptr_t>(main), he = reinterpret_cast<intptr_t>(edge);
   s << "int X = " << X << "\nint Y = " << Y << "\nint H = " << hm << "\nint E = " << he << "\n"
@@ -148,11 +118,11 @@ TEST(Screen, ColoursCountsSearchesAndCaptures) {
     << "console_println(window_find_bmp(H, pat, fx, fy) + \" \" + fx + \",\" + fy)\n"
     << "console_println(window_find_bmp(H, pat, fx, fy, 1.0, 2, 100, 100, 100, 50) + \" \" + fx + \",\" + fy)\n"
     << "Bmp whole = screen_get_bmp(X, Y, 240, 160)\n"
-    << "console_println(bmp_file_write(\"capture.bmp\", whole))\n"
+    << "console_println(bmp_file_write(\"" << slash_dir << "/capture.bmp\", whole))\n"
     << "console_println(bmp_find_bmp(whole, pat, fx, fy) + \" \" + fx + \",\" + fy)\n"
     << "Bmp w = window_get_bmp(H)\nconsole_println(bmp_equal(w, whole))\n"
     << "Bmp off = window_get_bmp(E)\nconsole_println(off)\n"
-    << "console_println(bmp_file_write(\"offscreen.bmp\", off))\n"
+    << "console_println(bmp_file_write(\"" << slash_dir << "/offscreen.bmp\", off))\n"
     << "console_println(window_get_bmp(E, 100, 40, 500, 500))\n"
     << "console_println(window_get_bmp(E, 160, 0))\n"
     << "console_println(screen_get_bmp(0, 0, 0, 10))\n"
@@ -161,13 +131,23 @@ TEST(Screen, ColoursCountsSearchesAndCaptures) {
     << "console_println(release_dc(H, dc) + \" \" + release_dc(H, dc) + \" \" + delete_object(12345))\n"
     << "if screen_get_width() == screen_get_physical_width()\n  console_println(1)\nendif\n"
     << "console_println(screen_get_resolution_x_scale())\n";
-  const std::wstring script = dir.write(L"screen.q", s.str());
-  SetEnvironmentVariableW(L"QUORIN_SEARCH_WORKERS", L"2");
-  DWORD code = 0;
-  const std::string out = run_cli(script, dir.path(), code);
-  SetEnvironmentVariableW(L"QUORIN_SEARCH_WORKERS", nullptr);
-  EXPECT_EQ(code, 0u) << out;
-
+  auto program = quorin::testing::compile_text(s.str());
+  ASSERT_TRUE(program);
+  quorin::testing::RunPort port;
+  quorin::SearchPool workers(2);
+  std::string out;
+  {
+    quorin::Runtime rt(*program, port);
+    rt.search_pool = &workers;
+    rt.state.store(quorin::kRunning);
+    EXPECT_EQ(quorin::run_program(rt), 0);
+    EXPECT_TRUE(port.errors.empty()) << (port.errors.empty() ? "" : quorin::to_utf8(port.errors[0]));
+    out = quorin::to_utf8(port.stdout_text());
+  }
+  std::string clean;
+  for (char c : out)
+    if (c != '\r') clean += c;
+  out = clean;
   std::ostringstream want;
   want << kMark << "\n"
        << "-1 -1\n"
@@ -204,13 +184,13 @@ TEST(Screen, ColoursCountsSearchesAndCaptures) {
   EXPECT_EQ(out, want.str());
 
   BmpFile cap;
-  ASSERT_TRUE(read_bmp(dir.path() + L"\\capture.bmp", cap));
+  ASSERT_TRUE(read_bmp(dir + L"\\capture.bmp", cap));
   EXPECT_EQ(cap.w, 240);
   EXPECT_EQ(cap.h, 160);
   for (int y = 0; y < 160; y += 7)
     for (int x = 0; x < 240; x += 5) ASSERT_EQ(cap.get(x, y), main_pic.get(x, y)) << x << "," << y;
   BmpFile off;
-  ASSERT_TRUE(read_bmp(dir.path() + L"\\offscreen.bmp", off));
+  ASSERT_TRUE(read_bmp(dir + L"\\offscreen.bmp", off));
   ASSERT_EQ(off.w, 160);
   ASSERT_EQ(off.h, 80);
   // The part beyond the screen's right edge comes from the window's own
@@ -218,7 +198,7 @@ TEST(Screen, ColoursCountsSearchesAndCaptures) {
   EXPECT_EQ(off.get(150, 70), gradient(150, 70));
   EXPECT_EQ(off.get(0, 0), gradient(0, 0));
   if (const wchar_t* keep = _wgetenv(L"QUORIN_KEEP_CAPTURE")) {
-    CopyFileW((dir.path() + L"\\capture.bmp").c_str(), keep, FALSE);
+    CopyFileW((dir + L"\\capture.bmp").c_str(), keep, FALSE);
   }
 }
 
