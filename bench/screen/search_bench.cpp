@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   Picture present = hay.cut(1850, 1010, 32, 32);
   Picture absent = present;
   absent.set(31, 31, absent.get(31, 31) ^ 0x808080);  // differs only in its last pixel
-  std::printf("SIMD path: %s, runs: %d\n", simd_path(), runs);
+  std::printf("SIMD path: search %s, counts %s, runs: %d\n", simd_path(), count_path(), runs);
   bench("random, 32x32 absent, exact", hay, absent, 0);
   bench("random, 32x32 near bottom right, exact", hay, present, 0);
   bench("random, 32x32 absent, similarity 0.9", hay, absent, tolerance_of(0.9));

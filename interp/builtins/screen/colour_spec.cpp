@@ -1,6 +1,12 @@
 #include "builtins/screen/colour_spec.h"
 
+#include <atomic>
 #include <bit>
+
+#if QUORIN_PIXELS_SSE2 && defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define QUORIN_PIXELS_AVX2 1
+#endif
 
 namespace quorin::screen {
 
@@ -89,8 +95,104 @@ bool ColourSpec::counts(const uint8_t* p) const {
   return false;
 }
 
+namespace {
+
+std::atomic<int> g_avx2_allowed{1};
+
+#if QUORIN_PIXELS_AVX2
+bool cpu_has_avx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+
+// Thirty-two pixels (96 bytes, three 32-byte vectors) at a time.  Vector j
+// holds bytes 32j..32j+31, whose channel is (32j + i) mod 3.
+__attribute__((target("avx2"))) int64_t count_avx2(const PixelView& img, const ColourSpec& spec, int64_t limit) {
+  // The patterns are kept as bytes and loaded unaligned: a vector of
+  // 32-byte vectors would not be 32-byte aligned.
+  const size_t ne = spec.entries.size();
+  std::vector<uint8_t> lo(96 * ne), span(96 * ne);
+  std::vector<char> exact(ne);
+  for (size_t e = 0; e < ne; ++e) {
+    const ChannelRange& c = spec.entries[e];
+    for (int i = 0; i < 96; ++i) {
+      lo[96 * e + i] = c.lo[i % 3];
+      span[96 * e + i] = static_cast<uint8_t>(c.hi[i % 3] - c.lo[i % 3]);
+    }
+    exact[e] = c.exact;
+  }
+  int64_t n = 0;
+  for (int r = 0; r < img.height; ++r) {
+    const uint8_t* row = img.row(r);
+    int k = 0;
+    for (; k + 32 <= img.width; k += 32) {
+      const uint8_t* p = row + 3 * static_cast<size_t>(k);
+      __m256i v[3];
+      for (int j = 0; j < 3; ++j) v[j] = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * j));
+      uint64_t acc_lo = spec.negate ? kPixelBits : 0, acc_hi = acc_lo;
+      for (size_t e = 0; e < ne; ++e) {
+        uint32_t m[3];
+        for (int j = 0; j < 3; ++j) {
+          const __m256i l = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&lo[96 * e + 32 * j]));
+          __m256i in;
+          if (exact[e]) {
+            in = _mm256_cmpeq_epi8(v[j], l);
+          } else {
+            const __m256i sp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&span[96 * e + 32 * j]));
+            const __m256i x = _mm256_sub_epi8(v[j], l);
+            in = _mm256_cmpeq_epi8(_mm256_min_epu8(x, sp), x);
+          }
+          m[j] = static_cast<uint32_t>(_mm256_movemask_epi8(in));
+        }
+        // Bytes 0..47 are pixels 0..15, bytes 48..95 pixels 16..31.
+        const uint64_t first = pixels_of((m[0] | static_cast<uint64_t>(m[1]) << 32) & 0xFFFFFFFFFFFFULL);
+        const uint64_t second = pixels_of(m[1] >> 16 | static_cast<uint64_t>(m[2]) << 16);
+        if (spec.negate) {
+          acc_lo &= first;
+          acc_hi &= second;
+        } else {
+          acc_lo |= first;
+          acc_hi |= second;
+        }
+      }
+      if (spec.negate) {
+        acc_lo = ~acc_lo & kPixelBits;
+        acc_hi = ~acc_hi & kPixelBits;
+      }
+      n += pixel_count(acc_lo) + pixel_count(acc_hi);
+    }
+    for (; k < img.width; ++k)
+      if (spec.counts(row + 3 * static_cast<size_t>(k))) ++n;
+    if (limit >= 0 && n >= limit) return n;
+  }
+  return n;
+}
+#endif
+
+}  // namespace
+
+void allow_avx2(bool allowed) { g_avx2_allowed.store(allowed ? 1 : 0); }
+
+const char* count_path() {
+#if QUORIN_PIXELS_AVX2
+  if (g_avx2_allowed.load() && cpu_has_avx2()) return "avx2";
+#endif
+#if QUORIN_PIXELS_SSE2
+  return "sse2";
+#else
+  return "portable";
+#endif
+}
+
 int64_t count_colours(const PixelView& img, const ColourSpec& spec, int64_t limit) {
   if (spec.entries.empty()) return 0;
+#if QUORIN_PIXELS_AVX2
+  if (img.bytes_per_pixel == 3 && g_avx2_allowed.load(std::memory_order_relaxed) && cpu_has_avx2())
+    return count_avx2(img, spec, limit);
+#endif
   int64_t n = 0;
 #if QUORIN_PIXELS_SSE2
   std::vector<RangeVectors> vecs;

@@ -29,6 +29,12 @@ ColourSpec parse_colour_spec(std::u16string_view text, int t);
 // (a negative limit: no stop).
 int64_t count_colours(const PixelView& img, const ColourSpec& spec, int64_t limit = -1);
 
+// The vector path of the counts: "avx2" when the processor has it (checked
+// at run time) and it is allowed, else "sse2" or "portable".  Tests switch
+// AVX2 off to check the other path on the same machine.
+const char* count_path();
+void allow_avx2(bool allowed);
+
 // The result of `screen_found_color_count` for an area that was scanned:
 // n ≥ 1 asks for at least n counting pixels, n = 0 for none.
 bool found_colour_count(const PixelView& img, const ColourSpec& spec, int32_t n);
