@@ -48,7 +48,7 @@ quorin_setup_main() {
     wine wine64 wine32:i386 xvfb xdotool x11-utils util-linux
     fonts-wqy-microhei fonts-wine
     libcjson-dev libssl-dev libgtest-dev googletest libbenchmark-dev
-    lua5.4 clang dpkg-dev locales ccache python3 openssl
+    lua5.4 clang dpkg-dev locales ccache python3 openssl imagemagick
   )
   local sudo=()
   if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi

@@ -18,6 +18,8 @@ std::span<const BuiltinTable> builtin_tables() {
       input_table(),
       window_table(),
       system_table(),
+      screen_table(),
+      bmp_table(),
   };
   return tables;
 }

@@ -17,5 +17,7 @@ BuiltinTable ui_table();
 BuiltinTable input_table();
 BuiltinTable window_table();
 BuiltinTable system_table();
+BuiltinTable screen_table();
+BuiltinTable bmp_table();
 
 }  // namespace quorin

@@ -1,8 +1,13 @@
 #include "runtime/bmp_equality.h"
 
+#include "builtins/bmp/bmp_codec.h"
+
 namespace quorin {
 
-// Hook: identity only until the Bmp record (bit count, size, pixels) exists.
-bool bmp_images_equal(const Object* a, const Object* b) { return a == b; }
+// The same value, or the same bit count, width and pixel bytes.
+bool bmp_images_equal(const Object* a, const Object* b) {
+  if (a == b) return true;
+  return bmp::images_equal(static_cast<const BmpObj*>(a), static_cast<const BmpObj*>(b));
+}
 
 }  // namespace quorin

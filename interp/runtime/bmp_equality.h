@@ -5,9 +5,8 @@ namespace quorin {
 
 struct Object;
 
-// True when both are the same value or hold the same image.  Until the Bmp
-// object exists this knows only identity (two nulls included); the Bmp module
-// replaces the body with the image comparison shared with `bmp_equal`.
+// True when both are the same value or hold the same image (the comparison
+// of `bmp_equal`).
 bool bmp_images_equal(const Object* a, const Object* b);
 
 }  // namespace quorin

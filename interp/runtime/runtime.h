@@ -26,6 +26,7 @@ namespace quorin {
 namespace sys {
 class DllModules;
 }
+class SearchPool;
 
 enum RunState : int {
   kLoading = -1,
@@ -147,6 +148,15 @@ class Runtime {
   // the storage key chosen by `storage_set_domain` (empty: the default key).
   std::shared_ptr<sys::DllModules> dll_modules;
   std::u16string storage_key;
+  // ---- screen ----
+  // The bitmap-search workers (none: searches run on the script thread).
+  SearchPool* search_pool = nullptr;
+  // Display scaling found at start-up: physical / logical size per axis.
+  bool display_scaled = false;
+  float scale_x = 1.0f, scale_y = 1.0f;
+  // GDI objects and device contexts handed out to the script, as ints
+  // (only these may be deleted or released by it).
+  std::vector<uint32_t> gdi_handles;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.

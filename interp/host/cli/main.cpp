@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frontend/compile_driver.h"
 #include "host/command_line.h"
 #include "runtime/run.h"
+#include "runtime/search_pool.h"
 #include "runtime/stdio_ui_port.h"
 #include "support/format.h"
 
@@ -41,9 +43,11 @@ int run(const std::vector<std::u16string>& words) {
   if (!result.program) return 0;
   if (mode == CheckMode::Check || mode == CheckMode::IdeCheck) return 0;
   StdioUiPort ui;
+  SearchPool workers(SearchPool::configured_workers(std::thread::hardware_concurrency()));
   int code;
   {
     Runtime rt(*result.program, ui);
+    rt.search_pool = &workers;
     rt.script_args = cl.script_args;
     rt.state.store(kRunning);
     code = run_program(rt);

@@ -1,15 +1,8 @@
 #include "host/win32/search_workers.h"
 
-#include <process.h>
+#include <system_error>
 
 namespace quorin {
-
-namespace {
-struct WorkerStart {
-  SearchWorkers* self;
-  int index;
-};
-}  // namespace
 
 SearchWorkers& search_workers() {
   static SearchWorkers* workers = new SearchWorkers;  // lives until the process ends
@@ -17,49 +10,20 @@ SearchWorkers& search_workers() {
 }
 
 bool SearchWorkers::start(unsigned processors) {
-  running_ = CreateEventW(nullptr, TRUE, TRUE, nullptr);
-  if (processors < 3) return true;
-  const int n = static_cast<int>(processors) - 1;
-  InitializeCriticalSection(&job_.lock);
-  slots_.assign(static_cast<size_t>(n), SearchJobSlot{});
-  for (int i = 0; i < n; ++i) {
-    events_.push_back(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    auto* start = new WorkerStart{this, i};
-    uintptr_t t = _beginthreadex(nullptr, 0, worker_main, start, 0, nullptr);
-    if (!t) {
-      delete start;
-      return false;
-    }
-    threads_.push_back(reinterpret_cast<HANDLE>(t));
+  try {
+    pool_ = std::make_unique<SearchPool>(SearchPool::configured_workers(processors));
+  } catch (const std::system_error&) {
+    return false;
   }
   return true;
 }
 
-unsigned __stdcall SearchWorkers::worker_main(void* arg) {
-  WorkerStart start = *static_cast<WorkerStart*>(arg);
-  delete static_cast<WorkerStart*>(arg);
-  start.self->run_worker(start.index);
-  return 0;
-}
-
-void SearchWorkers::run_worker(int index) {
-  for (;;) {
-    WaitForSingleObject(events_[static_cast<size_t>(index)], INFINITE);
-    checkpoint();
-    // The search builtins give the worker its part of the job here.
-  }
-}
-
 void SearchWorkers::pause() {
-  if (running_) ResetEvent(running_);
+  if (pool_) pool_->pause();
 }
 
 void SearchWorkers::resume() {
-  if (running_) SetEvent(running_);
-}
-
-void SearchWorkers::checkpoint() {
-  if (running_) WaitForSingleObject(running_, INFINITE);
+  if (pool_) pool_->resume();
 }
 
 }  // namespace quorin

@@ -287,6 +287,10 @@ int run_host(HINSTANCE instance, int show) {
     MessageBoxW(w, L"启动线程失败", L"Quorin", MB_OK | MB_ICONERROR);
     end_process(-1);
   }
+  h.runtime->search_pool = search_workers().pool();
+  h.runtime->display_scaled = h.display_scaled;
+  h.runtime->scale_x = static_cast<float>(h.scale_x);
+  h.runtime->scale_y = static_cast<float>(h.scale_y);
   // 18: the keyboard hook.
   if (!install_keyboard_hook())
     MessageBoxW(nullptr,
