@@ -14,6 +14,7 @@
 #include "runtime/array.h"
 #include "runtime/object.h"
 #include "runtime/run_control.h"
+#include "runtime/run_resources.h"
 #include "runtime/sync.h"
 #include "runtime/ui_port.h"
 #include "runtime/value.h"
@@ -127,6 +128,8 @@ class Runtime {
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
 
   ObjectRegistry objects;
+  // Open files and other things the families hand out during the run.
+  RunResources resources;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
