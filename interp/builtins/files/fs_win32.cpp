@@ -365,6 +365,12 @@ bool fs_replace(std::u16string_view path, std::u16string_view replacement, FsErr
   const bool long_form = path.size() >= limit::File || replacement.size() >= limit::File;
   std::wstring a = sys_path(path, long_form ? 0 : limit::File);
   std::wstring b = sys_path(replacement, long_form ? 0 : limit::File);
+  // A target another handle holds open without sharing deletion cannot be
+  // swapped; find that out before the swap starts (it may leave pieces).
+  HANDLE probe = CreateFileW(a.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
+  if (probe == INVALID_HANDLE_VALUE) return fail(err);
+  CloseHandle(probe);
   if (!ReplaceFileW(a.c_str(), b.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
     return fail(err);
   return true;

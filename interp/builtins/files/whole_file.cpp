@@ -76,6 +76,13 @@ bool write_text_to(OsFile& f, std::u16string_view text, const Charset& cs, bool 
   return true;
 }
 
+// True when the text gives no bytes at all: it is empty, or its charset is
+// unknown or missing from the system (any character of a working charset
+// gives at least one byte).
+bool encodes_to_nothing(std::u16string_view text, const Charset& cs) {
+  return text.empty() || encode_in(cs, text.substr(0, std::min<size_t>(text.size(), 64))).empty();
+}
+
 }  // namespace
 
 size_t whole_characters(std::string_view bytes, const Charset& cs) {
@@ -84,6 +91,13 @@ size_t whole_characters(std::string_view bytes, const Charset& cs) {
   if (cs.kind == Charset::Ucs2) return n & ~size_t{1};
   if (cs.kind != Charset::CodePage) return n;
   const int cp = cs.codepage;
+  // Best cut: after the last byte that no decoder joins to what follows
+  // (ASCII in UTF-8; below "0" in the double-byte code pages, where no
+  // trail byte is that small).  Then decoders that handle broken input
+  // differently still give the same text in pieces as in one go.
+  const unsigned safe = cp == codepage::Utf8 ? 0x80 : 0x30;
+  for (size_t i = n; i > 0; --i)
+    if (p[i - 1] < safe) return i;
   if (cp == codepage::Utf8) {
     // Back over continuation bytes to the last lead; keep its sequence only
     // when it is complete.
@@ -171,16 +185,16 @@ bool write_whole_file(std::u16string_view path, std::u16string_view text, const 
       err = f->error();
       return false;
     }
-    if (text.empty() || cs.kind == Charset::Unknown) return false;
+    if (encodes_to_nothing(text, cs)) return false;
     if (!write_text_to(*f, text, cs, text_mode, err)) {
       f->truncate(before);  // the file keeps what it had
       return false;
     }
     return true;
   }
-  if (text.empty() || cs.kind == Charset::Unknown) {
-    // Nothing to write (an unknown charset encodes to no bytes): the file is
-    // created or emptied and the write reports nothing written.
+  if (encodes_to_nothing(text, cs)) {
+    // Nothing to write: the file is created or emptied and the write reports
+    // nothing written.
     std::unique_ptr<OsFile> f = open_for_write(path, OsOpen::CreateAlways, err);
     return false;
   }

@@ -19,28 +19,30 @@ std::string literal(const std::wstring& p) {
   return out + "\"";
 }
 
+struct DialogSearch {
+  DWORD pid;
+  std::wstring except;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK match_dialog(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<DialogSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  if (owner == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32770" &&
+      (s->except.empty() || window_text(w) != s->except)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // A visible dialog (#32770) of the process whose caption is not `except`.
 HWND any_dialog(DWORD pid, const std::wstring& except = L"") {
-  struct Search {
-    DWORD pid;
-    std::wstring except;
-    HWND found = nullptr;
-  } s{pid, except};
-  EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        wchar_t cls[16] = {};
-        GetClassNameW(w, cls, 16);
-        if (owner == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32770" &&
-            (s->except.empty() || window_text(w) != s->except)) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  DialogSearch s{pid, except};
+  EnumWindows(match_dialog, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 

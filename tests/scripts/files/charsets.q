@@ -15,7 +15,7 @@ println(folder_create(dir))
 string p = dir + sep + "文本 文件.txt"
 string text = "中文 a\r\nline2\nend"
 string back
-string cs[5] = {"utf-8", "gbk", "gb2312", "ucs-2", "gb18030"}
+string cs[4] = {"utf-8", "gbk", "gb2312", "ucs-2"}
 string c
 for c in cs
   println(c + ": " + file_write(p, text, "", c) + " " + file_len(p) + " " + file_read(p, back, c) + " " + eq(back, text))

@@ -18,8 +18,11 @@ class ScratchDir {
   }
   ~ScratchDir() {
     std::error_code ec;
-    for (auto& e : std::filesystem::recursive_directory_iterator(dir_, ec))
-      std::filesystem::permissions(e.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::recursive_directory_iterator it(dir_, ec), end;
+    for (; !ec && it != end; it.increment(ec))
+      std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                   ec);
+    ec.clear();
     std::filesystem::remove_all(dir_, ec);
   }
   std::filesystem::path path(const std::string& name) const { return dir_ / std::filesystem::u8path(name); }
