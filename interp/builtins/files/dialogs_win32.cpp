@@ -19,7 +19,6 @@ namespace {
 
 constexpr wchar_t kKey[] = L"SOFTWARE\\Quorin";
 constexpr wchar_t kLastFolder[] = L"file_dlg_script_file";
-constexpr int kFolderEdit = 0x3744;  // the folder browser's edit box
 
 std::wstring wide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 std::u16string u16(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
@@ -182,11 +181,23 @@ struct BrowseContext {
   std::wstring start;
 };
 
+// The browser's edit box (its control number differs between systems).
+HWND edit_box(HWND dlg) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(c, cls, 16);
+    if (lstrcmpiW(cls, L"Edit") == 0) return c;
+  }
+  return nullptr;
+}
+
 void show_selected(HWND dlg, LPCITEMIDLIST pidl) {
   wchar_t buf[MAX_PATH * 4] = {};
   const bool ok = pidl && SHGetPathFromIDListW(pidl, buf) && buf[0];
   SendMessageW(dlg, BFFM_ENABLEOK, 0, ok ? 1 : 0);
-  if (ok) SetDlgItemTextW(dlg, kFolderEdit, buf);
+  if (ok) {
+    if (HWND edit = edit_box(dlg)) SetWindowTextW(edit, buf);
+  }
 }
 
 int CALLBACK browse_callback(HWND dlg, UINT msg, LPARAM lp, LPARAM data) {
