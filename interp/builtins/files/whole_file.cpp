@@ -57,8 +57,22 @@ bool write_text_to(OsFile& f, std::u16string_view text, const Charset& cs, bool 
   while (!text.empty()) {
     size_t n = std::min(kPiece, text.size());
     if (n < text.size() && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;  // keep a pair whole
-    std::string bytes = encode_in(cs, text.substr(0, n));
-    if (crlf) {
+    std::string bytes;
+    if (crlf && cs.kind == Charset::Ucs2) {
+      // Line ends of UTF-16 text become CR LF units; turning the byte 0x0A
+      // into two bytes would shift every later unit (and break characters
+      // such as U+4E0A whose low byte is 0x0A).
+      std::u16string units;
+      units.reserve(n + n / 16 + 2);
+      for (char16_t c : text.substr(0, n)) {
+        if (c == u'\n') units.push_back(u'\r');
+        units.push_back(c);
+      }
+      bytes = encode_in(cs, units);
+    } else {
+      bytes = encode_in(cs, text.substr(0, n));
+    }
+    if (crlf && cs.kind != Charset::Ucs2) {
       std::string t;
       t.reserve(bytes.size() + bytes.size() / 16 + 2);
       for (char c : bytes) {

@@ -49,6 +49,9 @@ println(file_write(p, "z", " ab+ "))
 println(file_read(p, back) + " " + len(back) + " " + replace(replace(back, "\r", "<CR>"), "\n", "<LF>"))
 println(file_write(p, "new", "r"))
 println(file_read(p, back) + " " + back)
+# Text-mode appends of UTF-16 end lines with CR LF units and keep every character whole.
+println(file_write(p, "上\n", "wb", "ucs-2") + " " + file_write(p, "下\n", "a", "ucs-2") + " " + file_len(p))
+println(file_read(p, back, "ucs-2") + " " + replace(replace(back, "\r", "<CR>"), "\n", "<LF>"))
 # An empty text empties the file and reports 0.
 println(file_write(p, "", ""))
 println(file_len(p))
