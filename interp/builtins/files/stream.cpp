@@ -133,6 +133,7 @@ void Stream::rewind() {
   pos_ = end_ = 0;
   pending_unit_ = -1;
   pending_high_ = 0;
+  bom_checked_ = false;  // the mark at the start is skipped again
   file_->seek(0, 0);
   eof_ = error_ = false;
 }

@@ -163,6 +163,8 @@ TEST(FileStreams, ReadWriteSwitchAppendAndTextTranslation) {
   EXPECT_EQ(r->read_char(), 0xD834);
   EXPECT_EQ(r->read_char(), 0xDD1E);
   EXPECT_EQ(r->read_char(), -1);
+  r->rewind();
+  EXPECT_EQ(r->read_char(), 0xD834);  // the mark is skipped again
 
   // Ctrl+Z ends text input, not binary input.
   dir.put("z.txt", "ab\x1A" "cd");
