@@ -57,6 +57,13 @@ file_close(f)
 println(file_copy(lf, lf + ".copy", 1) + " " + file_copy(lf, lf + ".copy", 1) + " " + file_copy(lf, lf + ".copy", 0))
 println(file_rename(lf + ".copy", lf + ".moved") + " " + file_exist(lf + ".copy") + " " + file_exist(lf + ".moved"))
 println(file_delete(lf + ".moved") + " " + file_delete(lf))
+# Paths of exactly 259 and 260 characters: the first without the long form, the second with it.
+string n259 = dir + sep + "x"
+n259 = n259 + space(259 - len(n259) - 4) + ".txt"
+string n260 = dir + sep + "xy"
+n260 = n260 + space(260 - len(n260) - 4) + ".txt"
+println(len(n259) + " " + file_write(n259, "259", "") + " " + file_len(n259) + " " + file_delete(n259))
+println(len(n260) + " " + file_write(n260, "260", "") + " " + file_len(n260) + " " + file_delete(n260))
 ArrayList<string> found
 println(folder_get_subfolder_list(dir + sep + "long", found, 1) + " " + longer(arraylist_get_size(found), 6))
 
