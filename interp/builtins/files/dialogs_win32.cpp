@@ -179,9 +179,30 @@ BrowserSize remembered_size() {
 
 struct BrowseContext {
   std::wstring start;
+  std::wstring selected;  // the path the edit box shows for the selection
+  WNDPROC dialog_proc = nullptr;
+  ULONG notify = 0;
 };
 
+constexpr wchar_t kContextProp[] = L"QuorinBrowseContext";
+constexpr UINT kShellChanged = WM_APP + 0x51;
+
+std::wstring path_of(LPCITEMIDLIST pidl) {
+  wchar_t buf[MAX_PATH * 4] = {};
+  if (!pidl || !SHGetPathFromIDListW(pidl, buf)) return {};
+  return buf;
+}
+
+// `path` at or below `folder`: the rest after it ("" for the folder itself).
+bool below(const std::wstring& path, const std::wstring& folder, std::wstring& rest) {
+  std::u16string r;
+  if (!files::path_below(u16(path), u16(folder), r)) return false;
+  rest = wide(r);
+  return true;
+}
+
 // The browser's edit box (its control number differs between systems).
+// The dialog keeps it showing the selected folder's path.
 HWND edit_box(HWND dlg) {
   for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     wchar_t cls[16] = {};
@@ -191,13 +212,54 @@ HWND edit_box(HWND dlg) {
   return nullptr;
 }
 
-void show_selected(HWND dlg, LPCITEMIDLIST pidl) {
-  wchar_t buf[MAX_PATH * 4] = {};
-  const bool ok = pidl && SHGetPathFromIDListW(pidl, buf) && buf[0];
-  SendMessageW(dlg, BFFM_ENABLEOK, 0, ok ? 1 : 0);
-  if (ok) {
-    if (HWND edit = edit_box(dlg)) SetWindowTextW(edit, buf);
+void show_path(HWND dlg, BrowseContext* ctx, const std::wstring& path) {
+  ctx->selected = path;
+  SendMessageW(dlg, BFFM_ENABLEOK, 0, path.empty() ? 0 : 1);
+  if (HWND edit = edit_box(dlg)) SetWindowTextW(edit, path.c_str());
+}
+
+// Changes below the selection reported by the shell: a renamed folder on
+// the selected path renames the path shown, a removed one clears it.
+void follow_change(HWND dlg, BrowseContext* ctx, WPARAM wp, LPARAM lp) {
+  PIDLIST_ABSOLUTE* pidls = nullptr;
+  LONG event = 0;
+  HANDLE lock = SHChangeNotification_Lock(reinterpret_cast<HANDLE>(wp), static_cast<DWORD>(lp), &pidls, &event);
+  if (!lock) return;
+  std::wstring rest;
+  if (event == SHCNE_RENAMEFOLDER && pidls) {
+    std::wstring from = path_of(pidls[0]), to = path_of(pidls[1]);
+    if (!to.empty() && below(ctx->selected, from, rest)) show_path(dlg, ctx, to + rest);
+  } else if (event == SHCNE_RMDIR && pidls) {
+    if (below(ctx->selected, path_of(pidls[0]), rest)) show_path(dlg, ctx, L"");
   }
+  SHChangeNotification_Unlock(lock);
+}
+
+LRESULT CALLBACK browse_proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* ctx = static_cast<BrowseContext*>(GetPropW(dlg, kContextProp));
+  if (!ctx) return DefWindowProcW(dlg, msg, wp, lp);
+  const WNDPROC next = ctx->dialog_proc;
+  if (msg == kShellChanged) {
+    follow_change(dlg, ctx, wp, lp);
+    return 0;
+  }
+  if (msg == WM_DESTROY) {
+    if (ctx->notify) SHChangeNotifyDeregister(ctx->notify);
+    ctx->notify = 0;
+    SetWindowLongPtrW(dlg, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+    RemovePropW(dlg, kContextProp);
+  }
+  return CallWindowProcW(next, dlg, msg, wp, lp);
+}
+
+// Starts following the shell's notifications of folder changes.
+void watch_changes(HWND dlg, BrowseContext* ctx) {
+  SetPropW(dlg, kContextProp, ctx);
+  ctx->dialog_proc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(dlg, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(browse_proc)));
+  SHChangeNotifyEntry entry{nullptr, TRUE};  // the desktop and everything below it
+  ctx->notify = SHChangeNotifyRegister(dlg, SHCNRF_ShellLevel | SHCNRF_InterruptLevel | SHCNRF_NewDelivery,
+                                       SHCNE_RENAMEFOLDER | SHCNE_RMDIR, kShellChanged, 1, &entry);
 }
 
 int CALLBACK browse_callback(HWND dlg, UINT msg, LPARAM lp, LPARAM data) {
@@ -211,11 +273,12 @@ int CALLBACK browse_callback(HWND dlg, UINT msg, LPARAM lp, LPARAM data) {
         SetWindowPos(dlg, nullptr, work.left + (work.right - work.left - s.w) / 2,
                      work.top + (work.bottom - work.top - s.h) / 2, s.w, s.h, SWP_NOZORDER | SWP_NOACTIVATE);
       }
+      watch_changes(dlg, ctx);
       if (!ctx->start.empty()) SendMessageW(dlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(ctx->start.c_str()));
       break;
     }
     case BFFM_SELCHANGED:
-      show_selected(dlg, reinterpret_cast<LPCITEMIDLIST>(lp));
+      show_path(dlg, ctx, path_of(reinterpret_cast<LPCITEMIDLIST>(lp)));
       break;
     case BFFM_VALIDATEFAILEDW: {
       std::u16string text = format16(u"文件夹 '%s' 不存在", u16(reinterpret_cast<const wchar_t*>(lp)));

@@ -120,6 +120,16 @@ std::u16string folder_of(std::u16string_view path) {
   return std::u16string(path.substr(0, cut));
 }
 
+bool path_below(std::u16string_view path, std::u16string_view folder, std::u16string& rest) {
+  if (folder.empty() || path.size() < folder.size()) return false;
+  for (size_t i = 0; i < folder.size(); ++i)
+    if (fold(path[i]) != fold(folder[i]) && !(is_separator(path[i]) && is_separator(folder[i]))) return false;
+  if (path.size() > folder.size() && !is_separator(path[folder.size()]) && !is_separator(folder.back()))
+    return false;
+  rest = std::u16string(path.substr(folder.size()));
+  return true;
+}
+
 bool wildcard_match(std::u16string_view name, std::u16string_view pattern) {
   if (pattern == u"*.*" || pattern == u"*") return true;
   if (match_from(name, pattern)) return true;

@@ -52,6 +52,10 @@ std::u16string join_path(std::u16string_view folder, std::u16string_view name, c
 // ("C:\" for a file in a drive root; "/" for one in the root).
 std::u16string folder_of(std::u16string_view path);
 
+// `path` at or below `folder` (letters compared without regard to ASCII
+// case); `rest` gets what follows the folder ("" for the folder itself).
+bool path_below(std::u16string_view path, std::u16string_view folder, std::u16string& rest);
+
 // Wildcards as the system's folder search reads them: "*" any run, "?" one
 // character, letters compared without regard to ASCII case; "*.*" matches
 // every name and a pattern ending in ".*" also matches a name without a dot.

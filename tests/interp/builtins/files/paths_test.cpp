@@ -45,6 +45,19 @@ TEST(FilePaths, ListingFolderJoinAndScriptFolder) {
   EXPECT_EQ(folder_of(u"s.q"), u"");
 }
 
+TEST(FilePaths, PathBelowAFolder) {
+  std::u16string rest;
+  EXPECT_TRUE(path_below(u"C:\\Data\\a\\b", u"c:\\data", rest));
+  EXPECT_EQ(rest, u"\\a\\b");
+  EXPECT_TRUE(path_below(u"C:\\data", u"C:\\data", rest));
+  EXPECT_EQ(rest, u"");
+  EXPECT_TRUE(path_below(u"C:\\x", u"C:\\", rest));
+  EXPECT_EQ(rest, u"x");
+  EXPECT_FALSE(path_below(u"C:\\database", u"C:\\data", rest));
+  EXPECT_FALSE(path_below(u"C:\\d", u"C:\\data", rest));
+  EXPECT_FALSE(path_below(u"C:\\d", u"", rest));
+}
+
 TEST(FilePaths, Wildcards) {
   struct Case {
     const char16_t* name;
