@@ -57,7 +57,8 @@ bool collect_subfolders(std::u16string_view folder, bool recursive, int depth, s
   for (const files::DirEntry& e : entries) {
     if (!e.folder || e.name.empty() || e.name[0] == u'.') continue;
     out.push_back(files::join_path(folder, e.name, files::kSeparator));
-    if (recursive && depth < kMaxDepth) {
+    // A link may lead back up the tree: it is listed but not followed.
+    if (recursive && !e.link && depth < kMaxDepth) {
       FsError ignored;
       std::u16string sub = out.back();
       collect_subfolders(sub, true, depth + 1, out, ignored);

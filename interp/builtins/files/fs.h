@@ -68,6 +68,7 @@ bool fs_remove_folder(std::u16string_view path, FsError& err);
 struct DirEntry {
   std::u16string name;
   bool folder = false;
+  bool link = false;  // a symbolic link or junction (listed, not descended into)
 };
 // The entries of `folder` matching `pattern` ("." and ".." left out).  Fails
 // when the search cannot start; a folder where nothing matches is a success

@@ -258,17 +258,16 @@ bool fs_list(std::u16string_view folder, std::u16string_view pattern, std::vecto
     if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
     std::u16string name = from_utf8(e->d_name);
     if (!wildcard_match(name, pattern)) continue;
-    bool is_dir;
+    bool is_dir = false, is_link = e->d_type == DT_LNK;
     if (e->d_type == DT_DIR) {
       is_dir = true;
     } else if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
       struct stat st;
       std::string full = dir + (dir.empty() || dir.back() != '/' ? "/" : "") + e->d_name;
+      if (e->d_type == DT_UNKNOWN && lstat(full.c_str(), &st) == 0) is_link = S_ISLNK(st.st_mode);
       is_dir = stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    } else {
-      is_dir = false;
     }
-    out.push_back(DirEntry{std::move(name), is_dir});
+    out.push_back(DirEntry{std::move(name), is_dir, is_link});
   }
   closedir(d);
   return true;

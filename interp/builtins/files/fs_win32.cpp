@@ -253,7 +253,8 @@ bool fs_list(std::u16string_view folder, std::u16string_view pattern, std::vecto
   }
   do {
     if (std::wcscmp(fd.cFileName, L".") == 0 || std::wcscmp(fd.cFileName, L"..") == 0) continue;
-    out.push_back(DirEntry{u16(fd.cFileName), (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    out.push_back(DirEntry{u16(fd.cFileName), (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileW(h, &fd));
   FindClose(h);
   return true;

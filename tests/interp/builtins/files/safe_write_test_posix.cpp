@@ -9,6 +9,7 @@
 
 #include "builtins/files/whole_file.h"
 #include "interp/builtins/files/files_fixture.h"
+#include "interp/runtime/script_run.h"
 #include "support/text_codec.h"
 
 namespace quorin::files {
@@ -103,6 +104,29 @@ TEST(SafeWrite, ReplacementKeepsPermissionsAndLinksAreWrittenInPlace) {
     EXPECT_EQ(err.crt, crt::Acces);
     EXPECT_EQ(dir.get("p.txt"), "linked");
   }
+}
+
+}  // namespace
+}  // namespace quorin::files
+
+namespace quorin::files {
+namespace {
+
+// A link back up the tree is listed but not followed.
+TEST(Listings, LinksAreNotFollowed) {
+  files_test::ScratchDir dir;
+  std::filesystem::create_directories(dir.path("top/sub"));
+  std::filesystem::create_directory_symlink(dir.path("top"), dir.path("top/sub/loop"));
+  std::filesystem::create_directory_symlink(dir.path("top"), dir.path("top/sub/loop2"));
+  auto program = testing::compile_text("ArrayList<string> l\nconsole_println(folder_get_subfolder_list(\"" +
+                                       dir.path("top").string() + "\", l, 1))\nconsole_println(l)\n");
+  ASSERT_TRUE(program);
+  testing::TestUiPort ui;
+  Runtime rt(*program, ui);
+  rt.state.store(kRunning);
+  EXPECT_EQ(run_program(rt), 0);
+  const std::u16string top = dir.path("top").u16string();
+  EXPECT_EQ(ui.out, u"1\nArrayList{\"" + top + u"/sub\", \"" + top + u"/sub/loop\", \"" + top + u"/sub/loop2\"}\n");
 }
 
 }  // namespace
