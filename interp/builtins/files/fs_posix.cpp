@@ -382,12 +382,20 @@ std::u16string fs_system_folder(int32_t, FsError& err) {
 
 // ---- error channels ----
 
+// The runtime's number → the system's, for its text (the numbers up to 34
+// agree).
 std::u16string crt_error_text(int n) {
   int e = n;
-  if (n == crt::NameTooLong) e = ENAMETOOLONG;
-  else if (n == crt::NotEmpty) e = ENOTEMPTY;
-  else if (n == crt::Ilseq) e = EILSEQ;
-  else if (n > 34) return u"Unknown error";
+  switch (n) {
+    case 36: e = EDEADLK; break;
+    case crt::NameTooLong: e = ENAMETOOLONG; break;
+    case 39: e = ENOLCK; break;
+    case 40: e = ENOSYS; break;
+    case crt::NotEmpty: e = ENOTEMPTY; break;
+    case crt::Ilseq: e = EILSEQ; break;
+    default:
+      if (n < 0 || n > 34 || n == 15 || n == 26) return u"Unknown error";
+  }
   return from_utf8(std::strerror(e));
 }
 

@@ -140,3 +140,9 @@ println(file_open(p, "q") + " " + file_open(p, "rr") + " " + file_open(p, "") + 
 println(file_open(dir + sep + "missing.txt", "r") + " " + file_get_last_error())
 println(file_delete(p))
 println(folder_delete(dir))
+# The runtime's texts for its error numbers.
+int codes[7] = {2, 9, 13, 17, 22, 38, 41}
+int code
+for code in codes
+  println(code + " " + file_get_error_message(code))
+next
