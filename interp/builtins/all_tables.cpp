@@ -20,6 +20,7 @@ std::span<const BuiltinTable> builtin_tables() {
       system_table(),
       screen_table(),
       bmp_table(),
+      files_table(),
   };
   return tables;
 }

@@ -19,5 +19,6 @@ BuiltinTable window_table();
 BuiltinTable system_table();
 BuiltinTable screen_table();
 BuiltinTable bmp_table();
+BuiltinTable files_table();
 
 }  // namespace quorin

@@ -20,6 +20,13 @@ void serve_callbacks(Runtime& rt) {
 
 }  // namespace
 
+namespace {
+RunOutcome finish(Runtime& rt, RunOutcome out) {
+  rt.resources.release_all();
+  return out;
+}
+}  // namespace
+
 RunOutcome run_script(Runtime& rt) {
   RunOutcome out;
   try {
@@ -31,15 +38,15 @@ RunOutcome run_script(Runtime& rt) {
       else
         rt.control.end_of_run();
     }
-    return out;
+    return finish(rt, out);
   } catch (const ScriptExit& e) {
     out.code = e.code;
     out.process_exit = true;
   } catch (const ScriptHalt&) {
-    return out;
+    return finish(rt, out);
   }
   rt.run_exit_handlers();
-  return out;
+  return finish(rt, out);
 }
 
 int run_program(Runtime& rt) { return run_script(rt).code; }

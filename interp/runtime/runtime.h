@@ -17,6 +17,7 @@
 #include "runtime/family_state.h"
 #include "runtime/object.h"
 #include "runtime/run_control.h"
+#include "runtime/run_resources.h"
 #include "runtime/sync.h"
 #include "runtime/ui_port.h"
 #include "runtime/value.h"
@@ -137,6 +138,8 @@ class Runtime {
   AlertSound alert_sound{state};
 
   ObjectRegistry objects;
+  // Open files and other things the families hand out during the run.
+  RunResources resources;
 
   // Per-run state of builtin families, created on first use and released
   // with the run: the JSON trees handed out, the HTTP connection pools.

@@ -28,6 +28,19 @@ StrRep* str_new(std::u16string_view text) {
   return r;
 }
 
+StrRep* str_resize(StrRep* r, uint32_t len) {
+  if (!r || r == &g_empty) {
+    if (r) --r->rc;
+    return str_alloc(len);
+  }
+  size_t bytes = offsetof(StrRep, data) + (static_cast<size_t>(len) + 1) * sizeof(char16_t);
+  auto* n = static_cast<StrRep*>(std::realloc(r, bytes));
+  if (!n) throw std::bad_alloc();
+  n->len = len;
+  n->data[len] = 0;
+  return n;
+}
+
 StrRep* str_empty() {
   ++g_empty.rc;
   return &g_empty;

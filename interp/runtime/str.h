@@ -20,6 +20,10 @@ struct StrRep {
 StrRep* str_alloc(uint32_t len);  // rc = 1, data[len] = 0, contents unset
 StrRep* str_new(std::u16string_view text);
 StrRep* str_empty();  // a shared empty text (+1 reference)
+// Changes the length of a text held by one owner (contents up to the smaller
+// length kept); may move it.  Builders use it to grow a text and to give back
+// room they did not need.
+StrRep* str_resize(StrRep* r, uint32_t len);
 void str_free(StrRep* r);
 
 inline void str_retain(StrRep* r) { ++r->rc; }
