@@ -430,8 +430,25 @@ class PluginHost : public ::testing::Test {
     ed_->send_notification(npp::NPPN_TBMODIFICATION, ed_->main);
   }
   static void TearDownTestSuite() {
-    // Leave the folder tree for inspection only when a test failed.
     delete boxes_;
+    if (!::testing::UnitTest::GetInstance()->Failed()) remove_tree(base_);  // kept for a look when failed
+  }
+  static void remove_tree(const std::wstring& dir) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+      do {
+        std::wstring name = fd.cFileName;
+        if (name == L"." || name == L"..") continue;
+        std::wstring path = dir + L"\\" + name;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+          remove_tree(path);
+        else
+          DeleteFileW(path.c_str());
+      } while (FindNextFileW(h, &fd));
+      FindClose(h);
+    }
+    RemoveDirectoryW(dir.c_str());
   }
   void SetUp() override {
     ed_->log.clear();
@@ -531,6 +548,7 @@ TEST_F(PluginHost, ExportsCommandsAndToolbar) {
 TEST_F(PluginHost, F9ListsErrorsJumpsAndCopies) {
   std::wstring two = script(L"两个错误.q", kTwoErrors);
   ed_->activate(two);
+  ed_->buffers[0].set_text(kTwoErrors);
   ed_->log.clear();
   run(0);
   std::printf("--- recorded messages for F9 on a script with two errors ---\n%s---\n", ed_->sequence().c_str());
