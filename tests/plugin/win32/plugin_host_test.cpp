@@ -534,6 +534,24 @@ TEST_F(PluginHost, ExportsCommandsAndToolbar) {
   EXPECT_FALSE(funcs_[0].shortcut->ctrl || funcs_[0].shortcut->alt || funcs_[0].shortcut->shift);
   for (int i = 1; i < 4; ++i) EXPECT_EQ(funcs_[i].shortcut, nullptr);
 
+  // The version block.
+  wchar_t dll_path[MAX_PATH];
+  GetModuleFileNameW(dll_, dll_path, MAX_PATH);
+  DWORD handle = 0;
+  std::vector<char> info(GetFileVersionInfoSizeW(dll_path, &handle));
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(dll_path, 0, static_cast<DWORD>(info.size()), info.data()));
+  auto version_string = [&](const wchar_t* key) {
+    wchar_t* value = nullptr;
+    UINT len = 0;
+    std::wstring q = std::wstring(L"\\StringFileInfo\\080404b0\\") + key;
+    if (!VerQueryValueW(info.data(), q.c_str(), reinterpret_cast<void**>(&value), &len) || !value) return std::wstring();
+    return std::wstring(value);
+  };
+  EXPECT_EQ(version_string(L"ProductName"), L"Quorin 语言插件");
+  EXPECT_EQ(version_string(L"FileDescription"), L"Notepad++ 的 Quorin 语言插件");
+  EXPECT_EQ(version_string(L"FileVersion"), L"1.5");
+
   ASSERT_EQ(ed_->toolbar.size(), 4u);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(ed_->toolbar[i].first, static_cast<WPARAM>(kFirstCmd + i));
@@ -560,6 +578,12 @@ TEST_F(PluginHost, F9ListsErrorsJumpsAndCopies) {
   EXPECT_EQ(ed_->docked_module, L"Quorin.dll");
   EXPECT_EQ(ed_->modeless.size(), 1u);
   EXPECT_TRUE(panel_shown());
+  RECT panel_rc;
+  GetClientRect(ed_->panel, &panel_rc);
+  EXPECT_EQ(ListView_GetColumnWidth(list(), 0), 300);
+  EXPECT_EQ(ListView_GetColumnWidth(list(), 1), 50);
+  EXPECT_EQ(ListView_GetColumnWidth(list(), 2), panel_rc.right - 380);
+  EXPECT_EQ(ListView_GetTextColor(list()), RGB(255, 0, 0));
   auto r = rows();
   ASSERT_EQ(r.size(), 3u);
   for (int i = 0; i < 2; ++i) {
