@@ -451,6 +451,10 @@ class PluginHost : public ::testing::Test {
     RemoveDirectoryW(dir.c_str());
   }
   void SetUp() override {
+    // Whatever an earlier test left behind.
+    ed_->npp_dir = real_->editor;
+    ed_->current = 0;
+    DeleteFileW((garbage_->root + L"\\Quorin\\report.json").c_str());
     ed_->log.clear();
     ed_->on_save = nullptr;
     boxes_->take();
@@ -497,6 +501,29 @@ class PluginHost : public ::testing::Test {
     return out;
   }
   bool panel_shown() { return ed_->panel && IsWindowVisible(ed_->panel); }
+  // Right-clicks the list and reads which copy commands its menu enables.
+  std::string menu_states() {
+    std::string states = "no menu";
+    HWND panel = ed_->panel;
+    std::thread watcher([&] {
+      HWND menu_window = nullptr;
+      eventually([&] { return (menu_window = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu_window); },
+                 std::chrono::milliseconds(3000));
+      if (!menu_window) return;
+      auto menu = reinterpret_cast<HMENU>(SendMessageW(menu_window, 0x01E1 /* MN_GETHMENU */, 0, 0));
+      auto enabled = [&](UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0; };
+      wchar_t first[32] = {};
+      GetMenuStringW(menu, 0, first, 32, MF_BYPOSITION);
+      if (menu && lstrcmpW(first, L"复制所有内容") == 0)
+        states = std::string("all=") + (enabled(35701) ? "1" : "0") + " selected=" + (enabled(35702) ? "1" : "0");
+      PostMessageW(panel, WM_CANCELMODE, 0, 0);
+      PostMessageW(menu_window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    NMHDR hdr{list(), 36100, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(panel, WM_NOTIFY, 36100, reinterpret_cast<LPARAM>(&hdr));
+    watcher.join();
+    return states;
+  }
 
   static inline std::wstring base_, scripts_;
   static inline Install *real_, *bare_, *garbage_;
@@ -615,6 +642,15 @@ TEST_F(PluginHost, F9ListsErrorsJumpsAndCopies) {
   CloseClipboard();
   EXPECT_EQ(clip, two + L"|2|" + r[0][2] + L"\r\n" + two + L"|4|" + r[1][2] + L"\r\n=== 共 2 个错误 ===");
 
+  // The context menu: both copies enabled with rows and a selection, only
+  // "copy all" without a selection.
+  EXPECT_EQ(menu_states(), "all=1 selected=0");
+  ListView_SetItemState(list(), 0, LVIS_SELECTED, LVIS_SELECTED);
+  pump();
+  EXPECT_EQ(menu_states(), "all=1 selected=1");
+  ListView_SetItemState(list(), -1, 0, LVIS_SELECTED);
+  ed_->activate(two);
+
   // Clicking the second error opens the file and goes to its line.
   ed_->activate(scripts_ + L"\\其他.txt");
   ed_->buffers[0].set_text("");
@@ -668,6 +704,56 @@ TEST_F(PluginHost, F9ListsErrorsJumpsAndCopies) {
   EXPECT_FALSE(panel_shown());
   ed_->activate(two);
   EXPECT_FALSE(panel_shown());
+}
+
+// Reports the real interpreter does not give on demand, from a stand-in.
+TEST_F(PluginHost, ReportsOfEveryShape) {
+  std::wstring target = script(L"报告.q", "x\r\n");
+  std::wstring report = garbage_->root + L"\\Quorin\\report.json";
+  ed_->npp_dir = garbage_->editor;
+  ed_->activate(target);
+
+  // Large: many chunks before it parses; a row without members shows empty
+  // cells and a line of 0 shows none.
+  std::string big = "{\"status\": 0, \"errorCount\": 61, \"errorItems\": [";
+  for (int i = 1; i <= 60; ++i)
+    big += "{\"filePath\": \"C:\\\\s\\\\b.q\", \"line\": " + std::to_string(i) + ", \"desc\": \"" +
+           std::string(200, 'x') + "\"},";
+  big += "{\"line\": 0}]}\n";
+  ASSERT_GT(big.size(), 3 * 4095u);
+  write_file(report, big);
+  run(0);
+  auto r = rows();
+  ASSERT_EQ(r.size(), 62u);
+  EXPECT_EQ(r[59][0], L"C:\\s\\b.q");
+  EXPECT_EQ(r[59][1], L"60");
+  EXPECT_EQ(r[60][0] + r[60][1] + r[60][2], L"");
+  EXPECT_EQ(r[61][2], L"=== 共 61 个错误 ===");
+
+  // Empty error list: the summary row alone.
+  write_file(report, "{\"status\": 0, \"errorCount\": 0, \"errorItems\": []}");
+  run(0);
+  r = rows();
+  ASSERT_EQ(r.size(), 1u);
+  EXPECT_EQ(r[0][2], L"=== 共 0 个错误 ===");
+
+  // No error list: no rows at all, and nothing to copy.
+  write_file(report, "{\"status\": 0}");
+  run(0);
+  EXPECT_TRUE(rows().empty());
+  EXPECT_TRUE(panel_shown());
+  EXPECT_EQ(menu_states(), "all=0 selected=0");
+
+  // No status: the panel stays as it was.
+  write_file(report, "{\"status\": 0, \"errorItems\": []}");
+  run(0);
+  write_file(report, "{\"errorItems\": [{\"filePath\": \"a\", \"line\": 1, \"desc\": \"d\"}]}");
+  run(0);
+  EXPECT_EQ(rows().size(), 1u);
+  EXPECT_TRUE(boxes(0).empty());
+
+  DeleteFileW(report.c_str());
+  ed_->npp_dir = real_->editor;
 }
 
 TEST_F(PluginHost, UserClosingThePanelForgetsTheList) {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <string>
 #include <string_view>
 
 int wmain() {
@@ -12,8 +13,23 @@ int wmain() {
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring_view name = std::wcsrchr(self, L'\\') ? std::wcsrchr(self, L'\\') + 1 : self;
   if (name == L"Quorin.exe") {
-    std::fputs("Quorin says: this is not a report {\"status\": ", stdout);
-    std::fflush(stdout);
+    // The report to give is in report.json beside the program (written in
+    // pieces, as a slow pipe delivers it); without one, something else.
+    std::wstring report(self, name.data() - self);
+    report += L"report.json";
+    if (FILE* f = _wfopen(report.c_str(), L"rb")) {
+      char buf[1000];
+      size_t n;
+      while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        std::fwrite(buf, 1, n, stdout);
+        std::fflush(stdout);
+        Sleep(5);
+      }
+      std::fclose(f);
+    } else {
+      std::fputs("Quorin says: this is not a report {\"status\": ", stdout);
+      std::fflush(stdout);
+    }
   }
   wchar_t marker[MAX_PATH + 16];
   std::swprintf(marker, MAX_PATH + 16, L"%ls.started", self);
