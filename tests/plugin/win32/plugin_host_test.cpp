@@ -829,6 +829,17 @@ TEST_F(PluginHost, RefusalsAndMissingPrograms) {
   EXPECT_EQ(b[3], L"提示|未找到文件: Quorin.exe");
   EXPECT_EQ(b[4], L"提示|未找到文件: 窗口探针.exe");
 
+  // An interpreter that is not a program cannot be started.
+  Install broken(base_ + L"\\broken", L"", false);
+  CreateDirectoryW((broken.root + L"\\Quorin").c_str(), nullptr);
+  write_file(broken.root + L"\\Quorin\\Quorin.exe", "not a program");
+  ed_->npp_dir = broken.editor;
+  run(0);
+  ed_->npp_dir = real_->editor;
+  b = boxes(1);
+  ASSERT_EQ(b.size(), 1u);
+  EXPECT_EQ(b[0], L"提示|CreateProcess Failed!");
+
   // Present tools are started.
   run(1);
   run(2);
@@ -853,6 +864,13 @@ TEST_F(PluginHost, TypingIndentation) {
   b.add_text("else");
   ed_->type_enter(1);
   EXPECT_EQ(b.text(), "    if(a > 1)\n        x = 1\n    else\n        \r\n    endif");
+
+  // No current view: nothing happens.
+  ed_->current = -1;
+  b.add_text("if(b)");
+  ed_->type_enter(1);
+  EXPECT_EQ(b.text(), "    if(a > 1)\n        x = 1\n    else\n        if(b)\n\r\n    endif");
+  ed_->current = 1;
 
   // Typing in a document that is not a script does nothing.
   ed_->activate(scripts_ + L"\\notes.txt");
