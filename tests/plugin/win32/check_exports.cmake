@@ -1,0 +1,17 @@
+# Checks that a plug-in DLL is an image of the expected format exporting the
+# plug-in interface and nothing else.
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cannot read ${DLL}")
+endif()
+if(NOT dump MATCHES "file format ${FORMAT}")
+  message(FATAL_ERROR "${DLL} is not a ${FORMAT} image")
+endif()
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" table "${dump}")
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [A-Za-z_@0-9]+" names "${table}")
+list(TRANSFORM names REPLACE "^\\[ *[0-9]+\\] " "")
+list(SORT names)
+set(expected beNotified getFuncsArray getName isUnicode messageProc setInfo)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "${DLL} exports '${names}', expected '${expected}'")
+endif()
