@@ -11,6 +11,7 @@ std::span<const BuiltinTable> builtin_tables() {
       collections_table(),
       strings_table(),
       dates_table(),
+      com_table(),
   };
   return tables;
 }

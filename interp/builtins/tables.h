@@ -10,5 +10,6 @@ BuiltinTable run_control_table();
 BuiltinTable collections_table();
 BuiltinTable strings_table();
 BuiltinTable dates_table();
+BuiltinTable com_table();
 
 }  // namespace quorin

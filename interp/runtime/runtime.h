@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -75,6 +76,12 @@ class SlotStack {
   size_t current_ = 0;
 };
 
+// State a builtin family keeps for one run (objects it handed out, bindings),
+// created by the family on first use and dropped with the run.
+struct FamilyState {
+  virtual ~FamilyState() = default;
+};
+
 struct FuncTarget {
   const BuiltinEntry* entry = nullptr;  // signature of the target
   InvokeFn invoke = nullptr;
@@ -127,6 +134,8 @@ class Runtime {
   int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
 
   ObjectRegistry objects;
+  // COM automation: objects, safe arrays and method bindings of this run.
+  std::unique_ptr<FamilyState> com;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
