@@ -32,6 +32,11 @@ struct ComRunState : FamilyState {
   std::unordered_set<void*> safe_arrays;
   std::deque<Binding> bindings;  // addresses stay valid while bindings are added
   std::unordered_set<int32_t> modules;
+  // Set by the Windows side once a safe array exists; called when the run goes.
+  void (*destroy_safe_arrays)(ComRunState&) = nullptr;
+  ~ComRunState() override {
+    if (destroy_safe_arrays) destroy_safe_arrays(*this);
+  }
 };
 
 inline ComRunState& run_state(Runtime& rt) {

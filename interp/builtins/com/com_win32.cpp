@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "builtins/com/com_access.h"
 #include "builtins/com/com_builtins.h"
 #include "builtins/com/com_state.h"
 #include "builtins/com/module_lookup.h"
@@ -370,6 +371,12 @@ int32_t get_array(Runtime& rt, std::u16string_view builtin, IntRef obj, const St
   return static_cast<int32_t>(n);  // the variant's clearing destroys the array
 }
 
+// Safe arrays a run created and never destroyed go with the run.
+void destroy_safe_arrays(ComRunState& st) {
+  for (void* p : st.safe_arrays) SafeArrayDestroy(static_cast<SAFEARRAY*>(p));
+  st.safe_arrays.clear();
+}
+
 template <TypeCode Elem>
 int32_t new_safe_array(Runtime& rt, Arr<Elem> src, int32_t count) {
   const ULONG n = count < 0 ? 0 : static_cast<ULONG>(count);
@@ -392,7 +399,9 @@ int32_t new_safe_array(Runtime& rt, Arr<Elem> src, int32_t count) {
     }
   }
   SafeArrayUnaccessData(sa);
-  run_state(rt).safe_arrays.insert(sa);
+  ComRunState& st = run_state(rt);
+  st.safe_arrays.insert(sa);
+  st.destroy_safe_arrays = &destroy_safe_arrays;
   return handle_to_int(sa);
 }
 
@@ -411,6 +420,34 @@ void set_safe_array(Runtime& rt, std::u16string_view builtin, IntRef obj, const 
 Payload call_bound(Runtime& rt, const CallRecord& c);
 
 }  // namespace
+
+// ---- access for other families ----
+
+VariantData read_property(Runtime& rt, std::u16string_view builtin, IntRef obj, const Str& path) {
+  return read_data(rt, builtin, obj, path);
+}
+
+double read_currency(Runtime& rt, std::u16string_view builtin, IntRef obj, const Str& path) {
+  return to_currency_double(read_data(rt, builtin, obj, path));
+}
+
+void write_currency(Runtime& rt, std::u16string_view builtin, IntRef obj, const Str& path, double value) {
+  VARIANT v;
+  std::memset(&v, 0, sizeof v);
+  v.vt = VT_CY;
+  if (FAILED(VarCyFromR8(value, &v.cyVal))) {
+    // Out of the currency range: the property write reports the overflow.
+    int32_t handle = *static_cast<int32_t*>(obj.addr);
+    checked_object(rt, builtin, handle);
+    rt.fail(write_overflow_message(builtin, handle, path.view(), WrittenValue{VT_CY, 0, value}));
+  }
+  write(rt, builtin, obj, path, v, WrittenValue{VT_CY, 0, value});
+}
+
+int32_t hand_out_object(Runtime& rt, void* dispatch) {
+  if (!dispatch) return 0;
+  return hand_out(run_state(rt), static_cast<IDispatch*>(dispatch), true);
+}
 
 // ---- creation and release ----
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "builtins/com/com_access.h"
 #include "builtins/com/module_lookup.h"
 #include "interp/frontend/compile_fixture.h"
 #include "interp/runtime/test_ui_port.h"
@@ -336,6 +337,31 @@ com_object_free(s)
   // A module the run did not load is never used.
   o = run(script);
   EXPECT_NE(o.error.find("ComObjectHandle 的值不能为 0"), std::string::npos) << o.error;
+}
+
+TEST_F(ComServer, CurrencyReadsAndWritesForTheFamiliesBuiltOnThisOne) {
+  auto c = testing::compile_text("int s = com_object_new(\"Quorin.TestServer\")\nprintln(s)\n", CheckMode::Run);
+  ASSERT_NE(c.result.program, nullptr);
+  testing::TestUiPort ui;
+  Runtime rt(*c.result.program, ui);
+  rt.state.store(kRunning);
+  run_program(rt);
+  int32_t handle = static_cast<int32_t>(std::stoll(to_utf8(ui.console)));
+  ASSERT_NE(handle, 0);
+  com::IntRef obj{&handle};
+  com::write_currency(rt, u"excel_set", obj, Str(u"Money"), 1234.5678);
+  com::VariantData v = com::read_property(rt, u"excel_get", obj, Str(u"Money"));
+  EXPECT_EQ(v.type, com::vt::CY);
+  EXPECT_EQ(com::to_text(v), u"1234.57");
+  EXPECT_DOUBLE_EQ(com::read_currency(rt, u"excel_get", obj, Str(u"Money")), 1234.5678);
+  com::write_currency(rt, u"excel_set", obj, Str(u"When"), 2.5);
+  EXPECT_DOUBLE_EQ(com::read_currency(rt, u"excel_get", obj, Str(u"When")), 0);
+  EXPECT_THROW(com::write_currency(rt, u"excel_set", obj, Str(u"Money"), 1e300), ScriptExit);
+  ASSERT_EQ(ui.errors.size(), 1u);
+  EXPECT_NE(ui.errors[0].find(u"excel_set("), std::u16string::npos);
+  EXPECT_NE(ui.errors[0].find(u"'Money', ...) 发生错误: 属性值溢出"), std::u16string::npos);
+  com::com_object_free(rt, obj);
+  EXPECT_EQ(handle, 0);
 }
 
 // ---- runtime errors ----
