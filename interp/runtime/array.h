@@ -27,8 +27,11 @@ constexpr size_t element_width(TypeCode t) {
     case tc::Int:
     case tc::Float:
       return 4;
+    case tc::Long:
+    case tc::Double:
+      return 8;
     default:
-      return 8;  // long, double, string and object references
+      return sizeof(void*);  // string and object references
   }
 }
 
