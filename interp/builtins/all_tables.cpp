@@ -21,6 +21,7 @@ std::span<const BuiltinTable> builtin_tables() {
       screen_table(),
       bmp_table(),
       files_table(),
+      com_table(),
   };
   return tables;
 }

@@ -20,5 +20,6 @@ BuiltinTable system_table();
 BuiltinTable screen_table();
 BuiltinTable bmp_table();
 BuiltinTable files_table();
+BuiltinTable com_table();
 
 }  // namespace quorin

@@ -160,6 +160,8 @@ class Runtime {
   // GDI objects and device contexts handed out to the script, as ints
   // (only these may be deleted or released by it).
   std::vector<uint32_t> gdi_handles;
+  // COM automation: objects, safe arrays and method bindings of this run.
+  std::unique_ptr<FamilyState> com;
 
   // ---- runtime errors ----
   // Shows "运行时错误：\n\n行: <line>, " + text and ends the run.
