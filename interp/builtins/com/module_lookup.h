@@ -1,7 +1,7 @@
 // DLL modules a run loaded, as far as COM object creation needs them: a
 // module handle from the script is used only when this run loaded the module
-// and has not freed it.  The DLL-loading builtins record and forget modules
-// here.
+// (with `dll_load`, whose list is consulted) and has not freed it.  Tests may
+// note a module they loaded themselves.
 #pragma once
 #include <cstdint>
 
