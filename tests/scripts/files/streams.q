@@ -19,7 +19,7 @@ endif
 string dir = here + sep + "qr_streams_" + ltos(time_ms())
 folder_create(dir)
 string p = dir + sep + "lines.txt"
-string line
+string text_line
 int n
 int f
 
@@ -57,10 +57,10 @@ show_lines(p, "rb")
 string longline = space(10000) + "end"
 file_write(p, longline + "\n" + longline, "wb", "gbk")
 f = file_open(p, "r")
-println(file_read_line(f, line) + " " + eq(line, longline))
-println(file_read_line(f, line) + " " + eq(line, longline))
+println(file_read_line(f, text_line) + " " + eq(text_line, longline))
+println(file_read_line(f, text_line) + " " + eq(text_line, longline))
 println(file_eof(f))
-println(file_read_line(f, line) + " [" + line + "]")
+println(file_read_line(f, text_line) + " [" + text_line + "]")
 println(file_close(f))
 
 # Characters through text mode: ANSI (GBK) multibyte characters.
@@ -86,7 +86,7 @@ file_write_text(f, "中\n")
 file_close(f)
 println(file_len(p))
 f = file_open(p, "r, ccs=UTF-8")
-println(file_read_line(f, line) + " " + line)
+println(file_read_line(f, text_line) + " " + text_line)
 file_close(f)
 
 # Bytes.
@@ -129,7 +129,7 @@ println(file_close(f))
 println(file_close(closed) + " " + file_get_last_error())
 int never
 int madeup = 123456
-println(file_read_char(never) + " " + file_read_line(madeup, line) + " " + file_eof(madeup) + " " + file_error(madeup))
+println(file_read_char(never) + " " + file_read_line(madeup, text_line) + " " + file_eof(madeup) + " " + file_error(madeup))
 println(file_write_char(madeup, 65) + " " + file_write_text(madeup, "x") + " " + file_flush(madeup))
 println(file_read_data(madeup, got, 8) + " " + file_write_data(madeup, got, 8))
 file_rewind(madeup)
