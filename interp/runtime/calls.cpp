@@ -154,18 +154,20 @@ ArrayObj* array_argument(Runtime& rt, const Operand& op) {
   return slot_for_read(rt, *op.var)->value.v.arr;
 }
 
-Value* collection_argument(Runtime& rt, const Operand& op, Value& scratch) {
+void collection_argument(Runtime& rt, const Operand& op, Value& held) {
   if (op.kind == OperandKind::Variable && op.var->indices.empty()) {
     Slot* s = slot_for_read(rt, *op.var);
-    if (s->value.type == tc::RefCollection) return static_cast<Value*>(s->value.v.ptr);
-    return &s->value;
+    const Value* src = &s->value;
+    if (src->type == tc::RefCollection) src = static_cast<const Value*>(src->v.ptr);
+    held = *src;
+    obj_retain(held.v.obj);
+    return;
   }
-  scratch.type = op.type;
-  scratch.elem = op.elem;
-  scratch.key = op.key;
-  scratch.val = op.val;
-  scratch.v = op.eval(rt, op);
-  return &scratch;
+  held.type = op.type;
+  held.elem = op.elem;
+  held.key = op.key;
+  held.val = op.val;
+  held.v = op.eval(rt, op);
 }
 
 void drop_value(Value& v) {
