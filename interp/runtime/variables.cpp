@@ -303,7 +303,10 @@ void reset_to_default(Runtime& rt, Slot& s, const VariableRecord* v) {
         a->elem = v->array->elem;
         s.value.v.arr = a;
       }
-      array_build(*a, v->array->dims, sizes);
+      if (!array_build(*a, v->array->dims, sizes))
+        rt.fail(format16(u"变量 '%s' 的数组太大, 内存不足, 数组定义: %s", v->name,
+                         array_access_text(v->name, sizes, static_cast<size_t>(v->array->dims))),
+                -1);
       break;
     }
     default:
