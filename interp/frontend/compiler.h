@@ -13,6 +13,8 @@
 
 namespace quorin {
 
+struct ForData;
+
 class Compiler {
  public:
   Compiler(Program& program, CompileErrors& errors, const std::u16string* main_file);
@@ -133,6 +135,7 @@ class Compiler {
   // when the function declares a local of the same name further down.
   std::vector<Operand*> fn_global_uses_;
   std::vector<StatementNode*> fn_global_stores_;
+  std::vector<ForData*> fn_global_loops_;  // a `for` over a global counter
   void rebind_shadowed_globals();
 };
 
