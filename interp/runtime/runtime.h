@@ -124,7 +124,8 @@ class Runtime {
   bool exiting = false;  // the exit handlers are running
 
   // Announcement switches.
-  int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
+  // Set by the script thread, read by whichever thread makes the transition.
+  std::atomic<int> paused_alert{1}, stopped_alert{1}, ended_alert{1};
 
   ObjectRegistry objects;
 

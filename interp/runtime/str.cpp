@@ -7,8 +7,8 @@
 namespace quorin {
 
 namespace {
-// The shared empty text starts with a count no balanced program can exhaust.
-StrRep g_empty{1u << 30, 0, {0}};
+// Shared by every thread and never counted.
+constinit StrRep g_empty{kStrImmortal, 0, {0}};
 }  // namespace
 
 StrRep* str_alloc(uint32_t len) {
@@ -28,16 +28,10 @@ StrRep* str_new(std::u16string_view text) {
   return r;
 }
 
-StrRep* str_empty() {
-  ++g_empty.rc;
-  return &g_empty;
-}
+StrRep* str_empty() { return &g_empty; }
 
 void str_free(StrRep* r) {
-  if (r == &g_empty) {
-    r->rc = 1u << 30;
-    return;
-  }
+  if (r == &g_empty) return;
   std::free(r);
 }
 

@@ -22,8 +22,9 @@ bool SearchWorkers::start(unsigned processors) {
   const int n = static_cast<int>(processors) - 1;
   InitializeCriticalSection(&job_.lock);
   slots_.assign(static_cast<size_t>(n), SearchJobSlot{});
+  // Every event exists before the first worker reads the vector.
+  for (int i = 0; i < n; ++i) events_.push_back(CreateEventW(nullptr, FALSE, FALSE, nullptr));
   for (int i = 0; i < n; ++i) {
-    events_.push_back(CreateEventW(nullptr, FALSE, FALSE, nullptr));
     auto* start = new WorkerStart{this, i};
     uintptr_t t = _beginthreadex(nullptr, 0, worker_main, start, 0, nullptr);
     if (!t) {
