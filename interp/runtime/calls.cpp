@@ -1,6 +1,9 @@
 // Calls of script functions and function pointers, the helpers builtins'
 // invokers use for by-reference, array and collection arguments, and the
 // `atexit` handler.
+#include <new>
+#include <stdexcept>
+
 #include "builtins/collections/factory.h"
 #include "runtime/bmp_object.h"
 #include "runtime/native.h"
@@ -197,6 +200,12 @@ void Runtime::run_exit_handlers() {
     } catch (const ScriptExit&) {
       return;
     } catch (const ScriptHalt&) {
+      return;
+    } catch (const std::bad_alloc&) {
+      report_out_of_memory();
+      return;
+    } catch (const std::length_error&) {
+      report_out_of_memory();
       return;
     }
   }

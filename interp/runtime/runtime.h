@@ -139,6 +139,11 @@ class Runtime {
   // "%s(...) 返回的错误代码: 0x%lx(%lu)" with the given system error code.
   [[noreturn]] void fail_system(std::u16string_view builtin, uint32_t code);
 
+  // A script that asked for more memory than there is (a huge text, list or
+  // array) ends with a runtime error like any other: shows it and returns
+  // the exit code.
+  int report_out_of_memory();
+
   // Composes what the error box shows: the message, plus the file's path when
   // the current statement lies in an included file.
   std::u16string compose_error(std::u16string_view text) const;
