@@ -4,6 +4,7 @@
 #   NAME.err   expected standard error (optional)
 #   NAME.code  expected exit code (optional, default 0)
 #   NAME.args  mode words put before the script path (optional)
+#   NAME.argv  script arguments put after the script path (optional)
 # Variables: QUORIN (the interpreter), SCRIPT, EMULATOR (optional, runs QUORIN).
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(stem "${SCRIPT}" NAME_WE)
@@ -14,11 +15,17 @@ if(EXISTS "${base}.args")
   string(STRIP "${args}" args)
   separate_arguments(args UNIX_COMMAND "${args}")
 endif()
+set(argv "")
+if(EXISTS "${base}.argv")
+  file(READ "${base}.argv" argv)
+  string(STRIP "${argv}" argv)
+  separate_arguments(argv UNIX_COMMAND "${argv}")
+endif()
 set(cmd ${QUORIN})
 if(EMULATOR)
   set(cmd ${EMULATOR} ${QUORIN})
 endif()
-execute_process(COMMAND ${cmd} ${args} "${SCRIPT}"
+execute_process(COMMAND ${cmd} ${args} "${SCRIPT}" ${argv}
   WORKING_DIRECTORY "${dir}"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code
   TIMEOUT 60)
