@@ -4,7 +4,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "builtins/collections/factory.h"
+#include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
 #include "runtime/native.h"
 #include "runtime/routines.h"

@@ -2,7 +2,7 @@
 // arrays with bounds checks, and the declaration and assignment routines.
 #include <cstring>
 
-#include "builtins/collections/factory.h"
+#include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
 #include "runtime/routines.h"
 #include "runtime/storage.h"
@@ -363,7 +363,7 @@ Flow exec_collection_assign(Runtime& rt, const StatementNode& n) {
       fresh = collection_new(rt.objects, v->type, v->elem, v->key, v->val);
       for (const Operand* e : ca->elements) {
         Payload p = e->eval(rt, *e);
-        collection_append(rt, fresh, v->elem, p);
+        collection_append(fresh, v->elem, p);
       }
       break;
     }
