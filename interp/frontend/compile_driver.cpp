@@ -66,7 +66,7 @@ CompileResult compile_script(const std::u16string& path, const std::optional<std
   program->charset = loaded.charset;
   IncludeSet included;
   included.add(full);
-  std::optional<std::u16string> text = expand_includes(full, loaded.text, included, result.errors);
+  std::optional<std::u16string> text = expand_includes(full, script_text(loaded.text), included, result.errors);
   program->includes_used = result.errors.includes_used;
   if (text) {
     Compiler compiler(*program, result.errors, program->intern_path(full));

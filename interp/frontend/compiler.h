@@ -13,6 +13,8 @@
 
 namespace quorin {
 
+struct ForData;
+
 class Compiler {
  public:
   Compiler(Program& program, CompileErrors& errors, const std::u16string* main_file);
@@ -134,6 +136,30 @@ class Compiler {
   // when the function declares a local of the same name further down.
   std::vector<Operand*> fn_global_uses_;
   std::vector<StatementNode*> fn_global_stores_;
+  std::vector<ForData*> fn_global_loops_;
+
+  // ---- nesting limits ----
+  // Parentheses, unary signs, call arguments, conditions and statement
+  // blocks nest by recursion in this compiler and expression trees are
+  // evaluated by recursion: both are limited far above real scripts.
+  static constexpr int kMaxNesting = 1000;
+  int nesting_ = 0;             // expression levels being parsed
+  int statement_nesting_ = 0;   // blocks being compiled
+  // Counts one level for its lifetime; false (error recorded) past the limit.
+  class Nesting {
+   public:
+    Nesting(Compiler& c, bool statements);
+    ~Nesting() { --depth_; }
+    explicit operator bool() const { return ok_; }
+
+   private:
+    int& depth_;
+    bool ok_;
+  };
+  // Raises the height of `op` to one above `child`; false past the limit.
+  bool raise_height(Operand* op, const Operand* child);
+  int condition_nodes_ = 0;  // connectives in the condition being parsed
+  void nesting_error(bool statements);  // a `for` over a global counter
   void rebind_shadowed_globals();
 };
 

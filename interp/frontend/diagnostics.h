@@ -59,6 +59,10 @@ class ReportOutput {
   virtual void message_box(std::u16string_view title, std::u16string_view text) = 0;
   virtual void console(std::u16string_view text) = 0;
 };
+// The program's own reports: message boxes on Windows, standard error natively.
 ReportOutput& system_report_output();
+// Reports of a console program on either target: box texts to standard
+// error, console texts to standard output.
+ReportOutput& stdio_report_output();
 
 }  // namespace quorin

@@ -135,7 +135,30 @@ Operand* Compiler::make_variable(VariableRecord* var, std::vector<Operand*> indi
   }
   op->eval = variable_reader(*ref);
   if (fn_ && ref->var->scope == Scope::Global) fn_global_uses_.push_back(op);
+  for (const Operand* i : ref->indices)
+    if (!raise_height(op, i)) return nullptr;
   return op;
+}
+
+Compiler::Nesting::Nesting(Compiler& c, bool statements)
+    : depth_(statements ? c.statement_nesting_ : c.nesting_), ok_(++depth_ <= kMaxNesting) {
+  if (!ok_ && depth_ == kMaxNesting + 1) c.nesting_error(statements);
+}
+
+void Compiler::nesting_error(bool statements) {
+  if (stopped()) return;
+  stop_error(format16(statements ? u"语句嵌套层次太深 (超过 %d 层)" : u"表达式嵌套层次太深 (超过 %d 层)", kMaxNesting));
+  skip_line(p_, line_);
+}
+
+bool Compiler::raise_height(Operand* op, const Operand* child) {
+  if (!child || child->height < op->height) return true;
+  if (child->height + 1 > kMaxNesting) {
+    nesting_error(false);
+    return false;
+  }
+  op->height = static_cast<uint16_t>(child->height + 1);
+  return true;
 }
 
 Operand* Compiler::make_binary(OpCode code, Operand* l, Operand* r) {
@@ -155,6 +178,7 @@ Operand* Compiler::make_binary(OpCode code, Operand* l, Operand* r) {
       op->eval = row->handler;
     }
   }
+  if (!raise_height(op, l) || !raise_height(op, r)) return nullptr;
   return op;
 }
 
@@ -165,6 +189,7 @@ Operand* Compiler::convert(Operand* op, TypeCode to) {
   c->type = to;
   c->inner = op;
   c->eval = numeric_conversion(op->type, to);
+  c->height = op->height;  // one level more at most, and never a chain of them
   return c;
 }
 
@@ -199,10 +224,13 @@ Operand* Compiler::parse_binary(int max_level) {
     Operand* right = parse_binary(bop.level - 1);
     if (!right) return nullptr;
     left = make_binary(bop.op, left, right);
+    if (!left) return nullptr;
   }
 }
 
 Operand* Compiler::parse_unary() {
+  Nesting level(*this, false);
+  if (!level) return nullptr;
   skip_blanks(p_);
   if (*p_ == u'-' || *p_ == u'~') {
     OpCode code = *p_ == u'-' ? OpCode::Neg : OpCode::Not;
@@ -451,6 +479,8 @@ Operand* Compiler::parse_call(std::u16string_view name) {
     op->elem = call->elem;
   }
   op->eval = eval_call;
+  for (const Operand* a : call->args)
+    if (!raise_height(op, a)) return nullptr;
   return op;
 }
 
@@ -507,6 +537,7 @@ CompareNode* Compiler::parse_comparison() {
 }
 
 ConditionNode* Compiler::parse_condition() {
+  condition_nodes_ = 0;
   ConditionNode* c = parse_condition_or();
   return c;
 }
@@ -520,6 +551,10 @@ ConditionNode* Compiler::parse_condition_or() {
     p_ += 2;
     ConditionNode* right = parse_condition_and();
     if (!right) return nullptr;
+    if (++condition_nodes_ > kMaxNesting) {
+      nesting_error(false);
+      return nullptr;
+    }
     ConditionNode* node = prog_.make<ConditionNode>();
     node->left = {1, left};
     node->right = {1, right};
@@ -537,6 +572,10 @@ ConditionNode* Compiler::parse_condition_and() {
     p_ += 2;
     ConditionNode* right = parse_condition_term();
     if (!right) return nullptr;
+    if (++condition_nodes_ > kMaxNesting) {
+      nesting_error(false);
+      return nullptr;
+    }
     ConditionNode* node = prog_.make<ConditionNode>();
     node->left = {1, left};
     node->right = {1, right};
@@ -546,6 +585,8 @@ ConditionNode* Compiler::parse_condition_and() {
 }
 
 ConditionNode* Compiler::parse_condition_term() {
+  Nesting level(*this, false);
+  if (!level) return nullptr;
   skip_blanks(p_);
   ConditionNode* term = nullptr;
   if (*p_ == u'(' && has_comparison_ahead(p_, true)) {

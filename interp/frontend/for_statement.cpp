@@ -102,6 +102,7 @@ void Compiler::compile_for(StatementNode*& tail) {
     data->read = read;
     data->store = store_routine(*ref, vtype);
   }
+  if (fn_ && var->scope == Scope::Global) fn_global_loops_.push_back(data);
   skip_blanks(p_);
   StatementNode* node = nullptr;
   if (*p_ == u'=' && p_[1] != u'=') {

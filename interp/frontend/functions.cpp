@@ -190,6 +190,7 @@ void Compiler::compile_func(StatementNode*& tail, Context ctx) {
   fn_gotos_.clear();
   fn_global_uses_.clear();
   fn_global_stores_.clear();
+  fn_global_loops_.clear();
   std::u16string_view closer;
   StatementNode* body_tail = compile_block(f->node->next, Context::Func, &closer);
   if (!stopped() && closer.empty()) stop_error(u"'func' 没有找到对应的 'endfunc'");
@@ -210,24 +211,37 @@ void Compiler::compile_func(StatementNode*& tail, Context ctx) {
 }
 
 void Compiler::rebind_shadowed_globals() {
-  auto rebind = [&](VarRef* ref) -> bool {
-    if (!ref || ref->var->scope != Scope::Global || ref->shadowed_global) return false;
+  // First point every reference to the local; references are shared (a `for`
+  // counter's reference serves its reader, its store and its first
+  // assignment), so a routine is derived afresh for every user whose
+  // reference now names the local, not just for the first one seen.
+  auto rebind = [&](VarRef* ref) {
+    if (!ref || ref->var->scope != Scope::Global || ref->shadowed_global) return;
     VariableRecord** local = fn_->locals.find(std::u16string_view(ref->var->name));
     if (!local || (*local)->type != ref->var->type || (*local)->elem != ref->var->elem ||
         (*local)->key != ref->var->key || (*local)->val != ref->var->val)
-      return false;
+      return;
     if (ref->var->type == tc::Array &&
         ((*local)->array->elem != ref->var->array->elem || (*local)->array->dims != ref->var->array->dims))
-      return false;
+      return;
     ref->shadowed_global = ref->var;
     ref->var = *local;
-    return true;
   };
+  auto rebound = [](const VarRef* ref) { return ref && ref->shadowed_global && ref->var->scope == Scope::Local; };
+  for (Operand* op : fn_global_uses_) rebind(op->var);
+  for (StatementNode* n : fn_global_stores_) rebind(static_cast<Assignment*>(n->extra)->target);
+  for (ForData* d : fn_global_loops_) rebind(d->var);
+
   for (Operand* op : fn_global_uses_)
-    if (rebind(op->var)) op->eval = variable_reader(*op->var);
+    if (rebound(op->var)) op->eval = variable_reader(*op->var);
   for (StatementNode* n : fn_global_stores_) {
     auto* a = static_cast<Assignment*>(n->extra);
-    if (rebind(a->target)) a->store = store_routine(*a->target, a->type);
+    if (rebound(a->target)) a->store = store_routine(*a->target, a->type);
+  }
+  for (ForData* d : fn_global_loops_) {
+    if (!rebound(d->var)) continue;
+    if (d->read) d->read->eval = variable_reader(*d->var);
+    if (d->store) d->store = store_routine(*d->var, d->var_type);
   }
 }
 

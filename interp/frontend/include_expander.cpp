@@ -111,7 +111,7 @@ class Expander {
       error(file, line, format16(u"无法读取包含文件 '%.200s'", written));
       return std::nullopt;
     }
-    auto expanded = expand(target, loaded.text);
+    auto expanded = expand(target, script_text(loaded.text));
     if (!expanded) return std::nullopt;
     std::u16string spliced = include_enter_line(target);
     spliced += *expanded;

@@ -131,6 +131,7 @@ struct Operand {
   OperandKind kind = OperandKind::None;
   TypeCode type = tc::None;  // static value type (tc::Array for a whole array)
   uint16_t elem = 0, key = 0, val = 0;
+  uint16_t height = 0;      // evaluation nesting below this operand (compile-time limit)
   Payload k{.bits = 0};     // constants (a string constant holds one reference)
   ExprNode* expr = nullptr;
   struct CallRecord* call = nullptr;

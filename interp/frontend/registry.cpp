@@ -1,5 +1,8 @@
 #include "frontend/registry.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "support/format.h"
 
 namespace quorin {
@@ -36,7 +39,31 @@ const Registry& Registry::get() {
   return instance;
 }
 
+std::vector<NameClash> builtin_name_clashes(std::span<const BuiltinTable> tables) {
+  NameMap<size_t> owner{8192};
+  std::vector<NameClash> clashes;
+  for (size_t t = 0; t < tables.size(); ++t) {
+    for (size_t i = 0; i < tables[t].count; ++i) {
+      const char16_t* name = tables[t].entries[i].name;
+      auto [entry, fresh] = owner.insert(name, t);
+      if (fresh || entry->value == t) continue;
+      bool known = false;
+      for (const NameClash& c : clashes) known = known || c.name == name;
+      if (!known) clashes.push_back(NameClash{name, entry->value, t});
+    }
+  }
+  return clashes;
+}
+
 Registry::Registry() {
+  std::vector<NameClash> clashes = builtin_name_clashes(builtin_tables());
+  if (!clashes.empty()) {
+    // A build error in all but name: no script can be compiled against it.
+    for (const NameClash& c : clashes)
+      std::fprintf(stderr, "builtin registry: '%s' is defined by two families (tables %zu and %zu)\n",
+                   to_utf8(c.name).c_str(), c.first_table, c.second_table);
+    std::abort();
+  }
   for (const BuiltinTable& t : builtin_tables()) {
     for (size_t i = 0; i < t.count; ++i) {
       const BuiltinEntry* e = &t.entries[i];

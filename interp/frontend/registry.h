@@ -42,9 +42,19 @@ std::u16string_view name_kind_word(NameKind k);
 std::span<const BuiltinTable> builtin_tables();
 std::span<const ConstantEntry> constant_table();
 
+// Names that more than one table defines, each with the indices of the
+// first two tables defining it.  A builtin's overloads all come from one
+// family's table; a name in two tables is two families colliding by accident.
+struct NameClash {
+  std::u16string name;
+  size_t first_table, second_table;
+};
+std::vector<NameClash> builtin_name_clashes(std::span<const BuiltinTable> tables);
+
 class Registry {
  public:
-  // Built once per process on first use; read-only afterwards.
+  // Built once per process on first use; read-only afterwards.  A name
+  // defined by two families ends the program with a message naming it.
   static const Registry& get();
 
   // Overloads of a builtin in table order, or null.

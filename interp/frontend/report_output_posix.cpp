@@ -1,31 +1,8 @@
 // Native reports: boxes become lines on standard error.
-#include <cstdio>
-
 #include "frontend/diagnostics.h"
-#include "support/format.h"
 
 namespace quorin {
 
-namespace {
-class StdioOutput : public ReportOutput {
- public:
-  void message_box(std::u16string_view title, std::u16string_view text) override {
-    std::string s = to_utf8(text);
-    s.push_back('\n');
-    std::fwrite(s.data(), 1, s.size(), stderr);
-    std::fflush(stderr);
-  }
-  void console(std::u16string_view text) override {
-    std::string s = to_utf8(text);
-    std::fwrite(s.data(), 1, s.size(), stdout);
-    std::fflush(stdout);
-  }
-};
-}  // namespace
-
-ReportOutput& system_report_output() {
-  static StdioOutput out;
-  return out;
-}
+ReportOutput& system_report_output() { return stdio_report_output(); }
 
 }  // namespace quorin

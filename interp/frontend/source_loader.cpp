@@ -98,4 +98,10 @@ LoadResult load_source(const std::u16string& path, std::optional<std::u16string_
   return r;
 }
 
+std::u16string_view script_text(const std::u16string& loaded) {
+  std::u16string_view text(loaded);
+  if (!text.empty() && text.front() == u'\uFEFF') text.remove_prefix(1);
+  return text;
+}
+
 }  // namespace quorin

@@ -42,6 +42,11 @@ void report_load_error(const std::u16string& path, std::u16string_view message, 
 // continuation bytes (0x80-0xBF), counted by its 1-bits after the top bit.
 bool looks_like_utf8(std::string_view bytes);
 
+// What the compiler reads of a loaded text: a leading byte-order mark (what
+// many editors write at the start of a UTF-8 file) is no part of the script.
+// The loader keeps it, and its charset decision saw it as bytes.
+std::u16string_view script_text(const std::u16string& loaded);
+
 // Steps shared by plain and encoded files: decode `bytes` with the forced
 // charset or by detection, filling text and charset of `result`.
 void decode_source_bytes(std::string_view bytes, std::optional<std::u16string_view> charset, LoadResult& result);

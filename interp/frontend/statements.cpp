@@ -73,6 +73,8 @@ bool Compiler::void_pointer_follows(std::u16string_view word) const {
 
 StatementNode* Compiler::compile_block(StatementNode* head, Context ctx, std::u16string_view* closer) {
   StatementNode* tail = head;
+  Nesting level(*this, true);
+  if (!level) return tail;
   while (!stopped()) {
     skip_space_and_lines(p_, line_);
     if (*p_ == 0) return tail;

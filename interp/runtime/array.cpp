@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <new>
+#include <cstdint>
 
 #include "runtime/object.h"
 #include "runtime/str.h"
@@ -23,22 +23,39 @@ void array_free_storage(ArrayObj& a) {
   a.count = 0;
 }
 
-void array_build(ArrayObj& a, int dims, const int32_t* sizes) {
+bool array_build(ArrayObj& a, int dims, const int32_t* sizes) {
   array_free_storage(a);
   a.dims = dims;
+  const size_t width = element_width(a.elem);
   size_t count = 1;
+  bool fits = true;
   for (int i = 0; i < dims; ++i) {
-    a.size[i] = sizes[i];
-    count *= static_cast<size_t>(sizes[i] < 0 ? 0 : sizes[i]);
+    const size_t n = static_cast<size_t>(sizes[i] < 0 ? 0 : sizes[i]);
+    if (n == 0) {
+      count = 0;  // a zero size anywhere makes the array empty
+      fits = true;
+      break;
+    }
+    if (count > SIZE_MAX / n) fits = false;
+    count *= n;
+  }
+  for (int i = 0; i < dims; ++i) a.size[i] = sizes[i];
+  if (!fits || count > SIZE_MAX / width) {
+    for (int i = 0; i < dims; ++i) a.size[i] = 0;
+    return false;
+  }
+  const size_t bytes = count * width;
+  a.data = std::calloc(bytes ? bytes : 1, 1);
+  if (!a.data) {
+    for (int i = 0; i < dims; ++i) a.size[i] = 0;
+    return false;
   }
   a.count = count;
-  size_t bytes = count * element_width(a.elem);
-  a.data = std::calloc(bytes ? bytes : 1, 1);
-  if (!a.data) throw std::bad_alloc();
   if (a.elem == tc::String) {
     auto** p = static_cast<StrRep**>(a.data);
     for (size_t i = 0; i < count; ++i) p[i] = str_empty();
   }
+  return true;
 }
 
 }  // namespace quorin

@@ -38,6 +38,8 @@ constexpr size_t element_width(TypeCode t) {
 // Frees the element storage, releasing owned strings and objects.
 void array_free_storage(ArrayObj& a);
 // Allocates zero-filled storage for the given sizes (freeing the old one).
-void array_build(ArrayObj& a, int dims, const int32_t* sizes);
+// Returns false, leaving the array empty, when count × element width does
+// not fit the address space or the allocation fails.
+bool array_build(ArrayObj& a, int dims, const int32_t* sizes);
 
 }  // namespace quorin

@@ -1,7 +1,10 @@
 // Calls of script functions and function pointers, the helpers builtins'
 // invokers use for by-reference, array and collection arguments, and the
 // `atexit` handler.
-#include "builtins/collections/factory.h"
+#include <new>
+#include <stdexcept>
+
+#include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
 #include "runtime/native.h"
 #include "runtime/routines.h"
@@ -154,18 +157,20 @@ ArrayObj* array_argument(Runtime& rt, const Operand& op) {
   return slot_for_read(rt, *op.var)->value.v.arr;
 }
 
-Value* collection_argument(Runtime& rt, const Operand& op, Value& scratch) {
+void collection_argument(Runtime& rt, const Operand& op, Value& held) {
   if (op.kind == OperandKind::Variable && op.var->indices.empty()) {
     Slot* s = slot_for_read(rt, *op.var);
-    if (s->value.type == tc::RefCollection) return static_cast<Value*>(s->value.v.ptr);
-    return &s->value;
+    const Value* src = &s->value;
+    if (src->type == tc::RefCollection) src = static_cast<const Value*>(src->v.ptr);
+    held = *src;
+    obj_retain(held.v.obj);
+    return;
   }
-  scratch.type = op.type;
-  scratch.elem = op.elem;
-  scratch.key = op.key;
-  scratch.val = op.val;
-  scratch.v = op.eval(rt, op);
-  return &scratch;
+  held.type = op.type;
+  held.elem = op.elem;
+  held.key = op.key;
+  held.val = op.val;
+  held.v = op.eval(rt, op);
 }
 
 void drop_value(Value& v) {
@@ -195,6 +200,12 @@ void Runtime::run_exit_handlers() {
     } catch (const ScriptExit&) {
       return;
     } catch (const ScriptHalt&) {
+      return;
+    } catch (const std::bad_alloc&) {
+      report_out_of_memory();
+      return;
+    } catch (const std::length_error&) {
+      report_out_of_memory();
       return;
     }
   }

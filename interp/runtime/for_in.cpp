@@ -1,5 +1,5 @@
 // `for … in`: the last dimension of an array, or the elements of a list.
-#include "builtins/collections/factory.h"
+#include "builtins/collections/access.h"
 #include "runtime/routines.h"
 #include "runtime/storage.h"
 #include "support/format.h"

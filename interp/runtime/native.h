@@ -34,7 +34,11 @@ struct BmpArg {
 };
 template <TypeCode Code>
 struct CollArg {
-  Value* v;                    // the variable's slot header or the call result
+  // The argument's type header and object.  The invoker holds its own counted
+  // reference to the object for the whole call, so evaluating a later
+  // argument (which may reassign the variable) never frees it under the
+  // builtin.
+  Value* v;
   std::u16string_view name;    // the variable's name (empty for a call result)
   Object* obj() const { return v->v.obj; }
 };
@@ -80,8 +84,10 @@ inline Payload eval(Runtime& rt, const Operand& op) { return op.eval(rt, op); }
 // Address of a variable operand's storage (by-reference and array arguments).
 void* storage_address(Runtime& rt, const Operand& op, const Slot** slot);
 ArrayObj* array_argument(Runtime& rt, const Operand& op);
-Value* collection_argument(Runtime& rt, const Operand& op, Value& scratch);
-// Disposes of a collection call result held by an invoker.
+// Fills `held` with the argument's header and one counted reference to its
+// object (a variable's object is retained; a call result is adopted).
+void collection_argument(Runtime& rt, const Operand& op, Value& held);
+// Releases the object reference an invoker holds.
 void drop_value(Value& v);
 // Generic results: an absent value reads as the type's default.
 Payload generic_result(Runtime& rt, const CallRecord& c, Value v);
@@ -133,17 +139,12 @@ struct Param<BmpArg> {
 
 template <TypeCode Code>
 struct CollHolder {
-  Value scratch;
-  Value* v = nullptr;
+  Value held;  // owns one reference to held.v.obj
   std::u16string_view name;
   CollHolder() = default;
-  CollHolder(CollHolder&& o) noexcept : scratch(o.scratch), v(o.v == &o.scratch ? &scratch : o.v), name(o.name) {
-    o.scratch = Value{};
-    o.v = nullptr;
-  }
-  ~CollHolder() {
-    if (v == &scratch) drop_value(scratch);
-  }
+  CollHolder(CollHolder&& o) noexcept : held(o.held), name(o.name) { o.held = Value{}; }
+  CollHolder(const CollHolder&) = delete;
+  ~CollHolder() { drop_value(held); }
 };
 template <TypeCode Code>
 struct Param<CollArg<Code>> {
@@ -151,11 +152,11 @@ struct Param<CollArg<Code>> {
   using Holder = CollHolder<Code>;
   static Holder fetch(Runtime& rt, const Operand& op) {
     Holder h;
-    h.v = collection_argument(rt, op, h.scratch);
+    collection_argument(rt, op, h.held);
     if (op.var) h.name = op.var->var->name;
     return h;
   }
-  static CollArg<Code> get(Holder& h) { return CollArg<Code>{h.v, h.name}; }
+  static CollArg<Code> get(Holder& h) { return CollArg<Code>{&h.held, h.name}; }
 };
 
 template <TypeCode Code>

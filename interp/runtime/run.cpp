@@ -1,5 +1,8 @@
 #include "runtime/run.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "runtime/routines.h"
 #include "runtime/storage.h"
 
@@ -44,6 +47,12 @@ RunOutcome run_script(Runtime& rt) {
     out.process_exit = true;
   } catch (const ScriptHalt&) {
     return finish(rt, out);
+  } catch (const std::bad_alloc&) {
+    out.code = rt.report_out_of_memory();
+    out.process_exit = true;
+  } catch (const std::length_error&) {
+    out.code = rt.report_out_of_memory();
+    out.process_exit = true;
   }
   rt.run_exit_handlers();
   return finish(rt, out);

@@ -15,40 +15,70 @@ RunControl::~RunControl() {
 
 // ---- transitions ----
 
-void RunControl::resume_locked() {
-  rt_.state.store(kRunning, std::memory_order_release);
-  rt_.ui.run_state_changed(kRunning);
-  rt_.start_event.set();
+// Every transition is decided under `transition_` and its effects on the
+// window, the workers and the hooks are made after the lock is released: the
+// script thread reaches the window by sent messages, so holding the lock
+// meanwhile would deadlock with a GUI thread that is making a transition
+// itself.  Effects of transitions made close together on two threads may
+// then arrive out of order; `settle` repeats the effects of the newest
+// state until no transition happened while they were made.
+
+void RunControl::show_state(int st) {
+  if (st == kPaused || st == kStopped)
+    rt_.ui.suspend_workers();
+  else if (st == kRunning)
+    rt_.ui.resume_workers();
+  rt_.ui.run_state_changed(st);
+}
+
+void RunControl::settle(uint64_t seen) {
+  for (;;) {
+    int st;
+    {
+      std::lock_guard<std::recursive_mutex> g(transition_);
+      if (generation_ == seen) return;
+      seen = generation_;
+      st = rt_.state.load();
+    }
+    show_state(st);
+  }
 }
 
 void RunControl::toggle(bool show_pause_box) {
-  std::lock_guard<std::recursive_mutex> g(transition_);
-  switch (rt_.state.load()) {
-    case kRunning:
-      rt_.ui.suspend_workers();
+  int from;
+  uint64_t gen;
+  {
+    std::lock_guard<std::recursive_mutex> g(transition_);
+    from = rt_.state.load();
+    if (from == kRunning)
       rt_.state.store(kPaused, std::memory_order_release);
-      rt_.ui.run_state_changed(kPaused);
-      if (show_pause_box && rt_.paused_alert) rt_.ui.show_pause_box(pause_box_open);
-      break;
-    case kPaused:
-      rt_.ui.resume_workers();
-      resume_locked();
-      break;
-    case kNotStarted:
-      resume_locked();
-      break;
-    default:
-      break;
+    else if (from == kPaused || from == kNotStarted)
+      rt_.state.store(kRunning, std::memory_order_release);
+    else
+      return;
+    gen = ++generation_;
+  }
+  if (from == kRunning) {
+    show_state(kPaused);
+    settle(gen);
+    if (show_pause_box && rt_.paused_alert && rt_.state.load() == kPaused) rt_.ui.show_pause_box(pause_box_open);
+  } else {
+    if (from == kPaused) rt_.ui.resume_workers();
+    rt_.ui.run_state_changed(kRunning);
+    rt_.start_event.set();
+    settle(gen);
   }
 }
 
 void RunControl::stop() {
+  uint64_t gen;
+  int st;
   {
     std::lock_guard<std::recursive_mutex> g(transition_);
-    int st = rt_.state.load();
+    st = rt_.state.load();
     if (st != kNotStarted && st != kRunning && st != kPaused) return;
-    if (st == kRunning) rt_.ui.suspend_workers();
     rt_.state.store(kStopped, std::memory_order_release);
+    gen = ++generation_;
   }
   // Wake the script thread wherever it waits so that it halts.  Taking the
   // lock orders the new state before a waiter's check, so the wake-up
@@ -56,7 +86,9 @@ void RunControl::stop() {
   rt_.start_event.set();
   { std::lock_guard<std::mutex> g(m_); }
   cv_.notify_all();
+  if (st == kRunning) rt_.ui.suspend_workers();  // paused: already parked
   rt_.ui.run_state_changed(kStopped);
+  settle(gen);
   rt_.ui.remove_hooks();
   rt_.ui.disable_start_button();
   if (rt_.stopped_alert) rt_.ui.announce(u"已中止！", kAnnounceWarning);
@@ -64,12 +96,15 @@ void RunControl::stop() {
 }
 
 void RunControl::end_of_run() {
+  uint64_t gen;
   {
     std::lock_guard<std::recursive_mutex> g(transition_);
     if (rt_.state.load() != kRunning) return;
     rt_.state.store(kEnded, std::memory_order_release);
+    gen = ++generation_;
   }
   rt_.ui.run_state_changed(kEnded);
+  settle(gen);
   rt_.ui.remove_hooks();
   if (rt_.ended_alert) rt_.ui.announce(u"已结束！", kAnnounceInfo);
   if (!rt_.ui.main_window_visible()) rt_.ui.end_process(0);

@@ -101,10 +101,15 @@ class RunControl {
   [[noreturn]] void park_here();
 
  private:
-  void resume_locked();
+  // Workers and window as state `st` wants them.
+  void show_state(int st);
+  // Repeats show_state for the newest state while transitions happened
+  // after generation `seen`.
+  void settle(uint64_t seen);
 
   Runtime& rt_;
-  std::recursive_mutex transition_;
+  std::recursive_mutex transition_;  // decides transitions; never held while talking to the window
+  uint64_t generation_ = 0;          // transitions made (under transition_)
 
   mutable std::mutex m_;  // hotkeys, queue, sleep, park
   std::condition_variable cv_;

@@ -36,6 +36,14 @@ void Runtime::fail_alert(std::u16string_view text, int exit_code) {
   throw ScriptExit{exit_code};
 }
 
+int Runtime::report_out_of_memory() {
+  try {
+    fail(u"内存不足, 无法分配脚本所需的内存", -1);
+  } catch (const ScriptExit& e) {
+    return e.code;
+  }
+}
+
 void Runtime::fail_system(std::u16string_view builtin, uint32_t code) {
   fail(format16(u"%s(...) 返回的错误代码: 0x%lx(%lu)", builtin, code, code));
 }

@@ -133,7 +133,8 @@ class Runtime {
   bool exiting = false;  // the exit handlers are running
 
   // Announcement switches.
-  int paused_alert = 1, stopped_alert = 1, ended_alert = 1;
+  // Set by the script thread, read by whichever thread makes the transition.
+  std::atomic<int> paused_alert{1}, stopped_alert{1}, ended_alert{1};
   // Warning beeps of `play_alert_sound`.
   AlertSound alert_sound{state};
 
@@ -172,6 +173,11 @@ class Runtime {
   [[noreturn]] void fail_alert(std::u16string_view text, int exit_code = 0);
   // "%s(...) 返回的错误代码: 0x%lx(%lu)" with the given system error code.
   [[noreturn]] void fail_system(std::u16string_view builtin, uint32_t code);
+
+  // A script that asked for more memory than there is (a huge text, list or
+  // array) ends with a runtime error like any other: shows it and returns
+  // the exit code.
+  int report_out_of_memory();
 
   // Composes what the error box shows: the message, plus the file's path when
   // the current statement lies in an included file.

@@ -7,8 +7,8 @@
 namespace quorin {
 
 namespace {
-// The shared empty text starts with a count no balanced program can exhaust.
-StrRep g_empty{1u << 30, 0, {0}};
+// Shared by every thread and never counted.
+constinit StrRep g_empty{kStrImmortal, 0, {0}};
 }  // namespace
 
 StrRep* str_alloc(uint32_t len) {
@@ -28,11 +28,10 @@ StrRep* str_new(std::u16string_view text) {
   return r;
 }
 
+// Changes the length of a text held by one owner; the shared empty text is
+// never resized in place.
 StrRep* str_resize(StrRep* r, uint32_t len) {
-  if (!r || r == &g_empty) {
-    if (r) --r->rc;
-    return str_alloc(len);
-  }
+  if (!r || r == &g_empty) return str_alloc(len);
   size_t bytes = offsetof(StrRep, data) + (static_cast<size_t>(len) + 1) * sizeof(char16_t);
   auto* n = static_cast<StrRep*>(std::realloc(r, bytes));
   if (!n) throw std::bad_alloc();
@@ -41,16 +40,10 @@ StrRep* str_resize(StrRep* r, uint32_t len) {
   return n;
 }
 
-StrRep* str_empty() {
-  ++g_empty.rc;
-  return &g_empty;
-}
+StrRep* str_empty() { return &g_empty; }
 
 void str_free(StrRep* r) {
-  if (r == &g_empty) {
-    r->rc = 1u << 30;
-    return;
-  }
+  if (r == &g_empty) return;
   std::free(r);
 }
 

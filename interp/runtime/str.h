@@ -1,7 +1,8 @@
 // Script strings: immutable, reference-counted UTF-16 texts.  A script string
 // behaves as a value (assignment copies); sharing the immutable buffer gives
-// those semantics without copying.  Only the script thread touches strings, so
-// the count is not atomic.
+// those semantics without copying.  A string belongs to one thread at a time,
+// so the count is not atomic; the one text every thread shares, the empty
+// text, is immortal: its count is never written.
 #pragma once
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,9 @@
 
 namespace quorin {
 
+// The count of a text that is never freed (the shared empty text).
+constexpr uint32_t kStrImmortal = 0xFFFFFFFFu;
+
 struct StrRep {
   uint32_t rc;
   uint32_t len;  // UTF-16 units, not counting the terminating NUL
@@ -19,16 +23,18 @@ struct StrRep {
 
 StrRep* str_alloc(uint32_t len);  // rc = 1, data[len] = 0, contents unset
 StrRep* str_new(std::u16string_view text);
-StrRep* str_empty();  // a shared empty text (+1 reference)
+StrRep* str_empty();  // the shared empty text (immortal; releasing it is harmless)
 // Changes the length of a text held by one owner (contents up to the smaller
 // length kept); may move it.  Builders use it to grow a text and to give back
 // room they did not need.
 StrRep* str_resize(StrRep* r, uint32_t len);
 void str_free(StrRep* r);
 
-inline void str_retain(StrRep* r) { ++r->rc; }
+inline void str_retain(StrRep* r) {
+  if (r->rc != kStrImmortal) ++r->rc;
+}
 inline void str_release(StrRep* r) {
-  if (r && --r->rc == 0) str_free(r);
+  if (r && r->rc != kStrImmortal && --r->rc == 0) str_free(r);
 }
 inline std::u16string_view str_view(const StrRep* r) { return {r->data, r->len}; }
 

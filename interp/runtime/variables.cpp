@@ -2,7 +2,7 @@
 // arrays with bounds checks, and the declaration and assignment routines.
 #include <cstring>
 
-#include "builtins/collections/factory.h"
+#include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
 #include "runtime/routines.h"
 #include "runtime/storage.h"
@@ -303,7 +303,10 @@ void reset_to_default(Runtime& rt, Slot& s, const VariableRecord* v) {
         a->elem = v->array->elem;
         s.value.v.arr = a;
       }
-      array_build(*a, v->array->dims, sizes);
+      if (!array_build(*a, v->array->dims, sizes))
+        rt.fail(format16(u"变量 '%s' 的数组太大, 内存不足, 数组定义: %s", v->name,
+                         array_access_text(v->name, sizes, static_cast<size_t>(v->array->dims))),
+                -1);
       break;
     }
     default:
@@ -360,7 +363,7 @@ Flow exec_collection_assign(Runtime& rt, const StatementNode& n) {
       fresh = collection_new(rt.objects, v->type, v->elem, v->key, v->val);
       for (const Operand* e : ca->elements) {
         Payload p = e->eval(rt, *e);
-        collection_append(rt, fresh, v->elem, p);
+        collection_append(fresh, v->elem, p);
       }
       break;
     }

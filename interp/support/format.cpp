@@ -173,45 +173,58 @@ std::string to_utf8(std::u16string_view s) {
   return out;
 }
 
+// UTF-8 → UTF-16.  Overlong forms, surrogates and values beyond U+10FFFF are
+// invalid; each maximal invalid subpart becomes one U+FFFD.
 std::u16string from_utf8(std::string_view s) {
   std::u16string out;
   out.reserve(s.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t n = s.size();
   size_t i = 0;
-  while (i < s.size()) {
-    auto b = static_cast<unsigned char>(s[i]);
-    uint32_t cp;
-    size_t need;
+  while (i < n) {
+    unsigned b = p[i];
     if (b < 0x80) {
-      cp = b;
-      need = 0;
-    } else if ((b & 0xE0) == 0xC0) {
-      cp = b & 0x1F;
-      need = 1;
-    } else if ((b & 0xF0) == 0xE0) {
-      cp = b & 0x0F;
-      need = 2;
-    } else if ((b & 0xF8) == 0xF0) {
-      cp = b & 0x07;
-      need = 3;
-    } else {
-      out.push_back(0xFFFD);
+      out.push_back(static_cast<char16_t>(b));
       ++i;
       continue;
     }
+    size_t need;
+    unsigned lo = 0x80, hi = 0xBF;
+    uint32_t cp;
+    if (b >= 0xC2 && b <= 0xDF) {
+      need = 1;
+      cp = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      need = 2;
+      cp = b & 0x0F;
+      if (b == 0xE0) lo = 0xA0;
+      if (b == 0xED) hi = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      need = 3;
+      cp = b & 0x07;
+      if (b == 0xF0) lo = 0x90;
+      if (b == 0xF4) hi = 0x8F;
+    } else {
+      out.push_back(char16_t{0xFFFD});
+      ++i;
+      continue;
+    }
+    size_t j = i + 1;
     bool ok = true;
-    for (size_t k = 1; k <= need; ++k) {
-      if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+    for (size_t k = 0; k < need; ++k, ++j) {
+      unsigned lo_k = k == 0 ? lo : 0x80, hi_k = k == 0 ? hi : 0xBF;
+      if (j >= n || p[j] < lo_k || p[j] > hi_k) {
         ok = false;
         break;
       }
-      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+      cp = (cp << 6) | (p[j] & 0x3F);
     }
     if (!ok) {
-      out.push_back(0xFFFD);
-      ++i;
+      out.push_back(char16_t{0xFFFD});
+      i = j;  // resume at the byte that broke the sequence
       continue;
     }
-    i += need + 1;
+    i = j;
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));

@@ -42,7 +42,8 @@ std::u16string format16(std::u16string_view fmt, const A&... args) {
 
 // "%f"-style text of a double with `decimals` digits after the point.
 std::u16string fixed_text(double v, int decimals);
-// UTF-8 ⇄ UTF-16 (invalid input is replaced by U+FFFD).
+// UTF-8 ⇄ UTF-16.  Decoding rejects overlong forms, surrogates and values
+// beyond U+10FFFF; each maximal invalid subpart becomes one U+FFFD.
 std::string to_utf8(std::u16string_view s);
 std::u16string from_utf8(std::string_view s);
 // ASCII-only helpers for literal texts in code.

@@ -21,69 +21,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-// UTF-8 → UTF-16.  Overlong forms, surrogates and values beyond U+10FFFF are
-// invalid; each maximal invalid subpart becomes one U+FFFD.
-std::u16string decode_utf8(std::string_view s) {
-  std::u16string out;
-  out.reserve(s.size());
-  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
-  size_t i = 0;
-  while (i < n) {
-    unsigned b = p[i];
-    if (b < 0x80) {
-      out.push_back(static_cast<char16_t>(b));
-      ++i;
-      continue;
-    }
-    size_t need;
-    unsigned lo = 0x80, hi = 0xBF;
-    uint32_t cp;
-    if (b >= 0xC2 && b <= 0xDF) {
-      need = 1;
-      cp = b & 0x1F;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      need = 2;
-      cp = b & 0x0F;
-      if (b == 0xE0) lo = 0xA0;
-      if (b == 0xED) hi = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      need = 3;
-      cp = b & 0x07;
-      if (b == 0xF0) lo = 0x90;
-      if (b == 0xF4) hi = 0x8F;
-    } else {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    size_t j = i + 1;
-    bool ok = true;
-    for (size_t k = 0; k < need; ++k, ++j) {
-      unsigned lo_k = k == 0 ? lo : 0x80, hi_k = k == 0 ? hi : 0xBF;
-      if (j >= n || p[j] < lo_k || p[j] > hi_k) {
-        ok = false;
-        break;
-      }
-      cp = (cp << 6) | (p[j] & 0x3F);
-    }
-    if (!ok) {
-      out.push_back(kReplacement);
-      i = j;  // resume at the byte that broke the sequence
-      continue;
-    }
-    i = j;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
-    }
-  }
-  return out;
-}
-
 const char* iconv_name(int codepage) {
   switch (codepage) {
     case codepage::Ansi:
@@ -219,7 +156,7 @@ std::string encode_iconv(iconv_t cd, std::u16string_view text) {
 }  // namespace
 
 std::u16string platform_decode(std::string_view bytes, int codepage) {
-  if (codepage == codepage::Utf8) return decode_utf8(bytes);
+  if (codepage == codepage::Utf8) return from_utf8(bytes);
   iconv_t cd = t_cache.get(codepage, true);
   if (cd == IconvCache::kNone) return {};
   return decode_iconv(cd, bytes);

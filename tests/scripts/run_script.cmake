@@ -6,6 +6,7 @@
 #   NAME.args  mode words put before the script path (optional)
 #   NAME.env   VAR=value lines set for the run, e.g. TZ (optional)
 #   NAME.in    what is typed on standard input (optional)
+#   NAME.argv  script arguments put after the script path (optional)
 # Variables: QUORIN (the interpreter), SCRIPT, EMULATOR (optional, runs QUORIN).
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(stem "${SCRIPT}" NAME_WE)
@@ -15,6 +16,12 @@ if(EXISTS "${base}.args")
   file(READ "${base}.args" args)
   string(STRIP "${args}" args)
   separate_arguments(args UNIX_COMMAND "${args}")
+endif()
+set(argv "")
+if(EXISTS "${base}.argv")
+  file(READ "${base}.argv" argv)
+  string(STRIP "${argv}" argv)
+  separate_arguments(argv UNIX_COMMAND "${argv}")
 endif()
 set(cmd ${QUORIN})
 if(EMULATOR)
@@ -28,7 +35,7 @@ set(input "")
 if(EXISTS "${base}.in")
   set(input INPUT_FILE "${base}.in")
 endif()
-execute_process(COMMAND ${cmd} ${args} "${SCRIPT}"
+execute_process(COMMAND ${cmd} ${args} "${SCRIPT}" ${argv}
   WORKING_DIRECTORY "${dir}"
   ${input}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code

@@ -21,5 +21,11 @@ size_t list_count(const Object* list);
 // by rising index cost O(1) each, so a loop may re-read the count and the
 // element on every round and stays correct when its body changes the list.
 Value list_element(Object* list, size_t i);
+// Element `index` in computed form, carrying its own reference as above, or
+// false past the end.
+bool list_element(Object* list, int32_t index, Payload& out);
+// Appends a computed-form element of type `elem` to an ArrayList or
+// LinkedList (taking over its reference).
+void collection_append(Object* list, TypeCode elem, Payload v);
 
 }  // namespace quorin

@@ -1,14 +1,11 @@
-// What declarations and `for … in` need from the collections.
+// Filling collections from builtins.  What the executor needs from the
+// collections is in access.h, below the runtime.
 #pragma once
 #include "builtins/collections/access.h"
 #include "runtime/runtime.h"
 
 namespace quorin {
 
-// Appends a computed-form element of type `elem` to an ArrayList or
-// LinkedList (taking over its reference).
-void collection_append(Runtime& rt, Object* list, TypeCode elem, Payload v);
-// Element `index` in computed form, or false past the end.
-bool list_element(Object* list, int32_t index, Payload& out);
+inline void collection_append(Runtime&, Object* list, TypeCode elem, Payload v) { collection_append(list, elem, v); }
 
 }  // namespace quorin

@@ -9,6 +9,8 @@ namespace {
 // exhaust memory (2147483647 rounds up to 2^31 buckets), so larger requests
 // get this many and the table doubles from there as entries arrive.
 constexpr size_t kMaxRequestedBuckets = size_t{1} << 20;
+// Smallest accepted load factor: a handful of buckets per entry at most.
+constexpr float kMinLoadFactor = 0.25f;
 }  // namespace
 
 HashMapObj::HashMapObj(TypeCode key, TypeCode val)
@@ -44,7 +46,9 @@ bool HashMapObj::contains_value(Payload v) const {
 }
 
 void HashMapObj::reset_capacity(int32_t capacity, float factor) {
-  if (factor > 0.0f && factor < 1.0f) table.set_load_factor(factor);
+  // A factor near 0 would double the table on every insert (a threshold of
+  // 0 or 1 entries for any size): accepted factors are clamped from below.
+  if (factor > 0.0f && factor < 1.0f) table.set_load_factor(std::max(factor, kMinLoadFactor));
   size_t want = capacity > 0 ? std::min(static_cast<size_t>(capacity), kMaxRequestedBuckets) : 0;
   table.rebuild(std::max(want, table.size()));
 }

@@ -1,5 +1,6 @@
 // Ending, pausing and delaying the run, exit calls, the script's hotkeys and
 // the run-control announcement switches.
+#include "builtins/strings/string_list.h"
 #include "builtins/tables.h"
 #include "runtime/native.h"
 #include "support/format.h"
@@ -47,6 +48,14 @@ void register_hotkey(Runtime& rt, int32_t mods, int32_t key, const Str& name) {
 
 void unregister_hotkey(Runtime& rt, int32_t mods, int32_t key) { rt.control.unregister_hotkey(mods, key); }
 
+// The command-line words after the script path, copied into a new list.
+ObjResult<tc::ArrayList> get_cmd_argv(Runtime& rt) {
+  std::vector<Str> words;
+  words.reserve(rt.script_args.size());
+  for (const std::u16string& w : rt.script_args) words.emplace_back(w);
+  return make_string_list(rt, std::move(words));
+}
+
 constexpr BuiltinEntry kEntries[] = {
     builtin<&exit0>(u"exit"),
     builtin<&exit_code>(u"exit"),
@@ -60,6 +69,7 @@ constexpr BuiltinEntry kEntries[] = {
     builtin<&window_get_quorin_handle>(u"window_get_quorin_handle"),
     builtin<&register_hotkey>(u"register_hotkey"),
     builtin<&unregister_hotkey>(u"unregister_hotkey"),
+    builtin<&get_cmd_argv>(u"get_cmd_argv", tc::String),
 };
 
 }  // namespace

@@ -39,8 +39,10 @@ int run(const std::vector<std::u16string>& words) {
     if (full.has_parent_path()) std::filesystem::current_path(full.parent_path(), ec);
   }
   CheckMode mode = parse_check_mode(cl.mode);
-  CompileResult result = compile_script(script, cl.charset, mode);
-  if (!result.program) return 0;
+  // A console program: errors go to the console, never to a message box, and
+  // a script that could not be loaded or compiled ends with exit code 1.
+  CompileResult result = compile_script(script, cl.charset, mode, stdio_report_output());
+  if (!result.program) return 1;
   if (mode == CheckMode::Check || mode == CheckMode::IdeCheck) return 0;
   StdioUiPort ui;
   SearchPool workers(SearchPool::configured_workers(std::thread::hardware_concurrency()));

@@ -90,7 +90,7 @@ void HostPort::remove_hooks() {
 void HostPort::end_process(int code) { quorin::end_process(code); }
 
 int32_t HostPort::main_window_handle() {
-  return static_cast<int32_t>(reinterpret_cast<intptr_t>(host().main_window));
+  return static_cast<int32_t>(reinterpret_cast<intptr_t>(host().main_window.load()));
 }
 
 }  // namespace quorin

@@ -53,7 +53,8 @@ struct HostState {
   std::wstring dialog_folder;  // last folder of the script file dialog
   std::wstring script_path;
 
-  HWND main_window = nullptr;
+  // Read by the script thread and the hooks, cleared by the GUI thread.
+  std::atomic<HWND> main_window{nullptr};
   HWND hotkey_line = nullptr;
   HWND start_button = nullptr;
   HWND panel_label = nullptr;

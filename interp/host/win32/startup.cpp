@@ -162,6 +162,53 @@ void place_main_window(HWND w, const HostSettings& s, int show) {
   h.minimum.window_h = h.min_track.y;
 }
 
+// The script thread's stack, and the compiler's: both recurse as deep as
+// the script nests.
+constexpr unsigned kDeepStack = 64u << 20;
+
+struct CompileJob {
+  std::u16string path;
+  std::optional<std::u16string> charset;
+  CheckMode mode;
+  CompileResult result;
+};
+
+unsigned __stdcall compile_thread_main(void* arg) {
+  auto* job = static_cast<CompileJob*>(arg);
+  job->result = compile_script(job->path, job->charset, job->mode);
+  return 0;
+}
+
+// Compiles on a thread with the script thread's large stack while this (the
+// GUI) thread keeps its window answering.
+CompileResult compile_with_deep_stack(const std::u16string& path, const std::optional<std::u16string>& charset,
+                                      CheckMode mode) {
+  CompileJob job{path, charset, mode, {}};
+  uintptr_t t = _beginthreadex(nullptr, kDeepStack, compile_thread_main, &job, 0, nullptr);
+  if (!t) {
+    error_box(L"启动线程失败");
+    end_process(-1);
+  }
+  HANDLE thread = reinterpret_cast<HANDLE>(t);
+  bool quit = false;
+  int quit_code = 0;
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+      if (m.message == WM_QUIT) {
+        quit = true;
+        quit_code = static_cast<int>(m.wParam);
+        continue;
+      }
+      TranslateMessage(&m);
+      DispatchMessageW(&m);
+    }
+  }
+  CloseHandle(thread);
+  if (quit) PostQuitMessage(quit_code);
+  return std::move(job.result);
+}
+
 unsigned __stdcall script_thread_main(void*) {
   HostState& h = host();
   RunOutcome out = run_script(*h.runtime);
@@ -259,7 +306,7 @@ int run_host(HINSTANCE instance, int show) {
   const CheckMode mode = parse_check_mode(cl.mode);
   std::optional<std::u16string> charset;
   if (cl.charset && !cl.charset->empty()) charset = cl.charset;
-  CompileResult compiled = compile_script(u16(script), charset, mode);
+  CompileResult compiled = compile_with_deep_stack(u16(script), charset, mode);
   if (!compiled.program) end_process(0);
   if (mode == CheckMode::Check || mode == CheckMode::IdeCheck) end_process(0);
   h.script_path = script;
@@ -303,7 +350,7 @@ int run_host(HINSTANCE instance, int show) {
   SetWindowTextW(w, title.c_str());
   refresh_status(kNotStarted);
   unsigned tid = 0;
-  uintptr_t t = _beginthreadex(nullptr, 64u << 20, script_thread_main, nullptr, 0, &tid);
+  uintptr_t t = _beginthreadex(nullptr, kDeepStack, script_thread_main, nullptr, 0, &tid);
   if (!t) {
     error_box(L"启动线程失败");
     end_process(-1);

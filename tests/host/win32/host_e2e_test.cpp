@@ -73,13 +73,15 @@ TEST(CommandLine, UsageLinesAndWordRules) {
     EXPECT_EQ(q.output(), "正确的命令行格式： quorin.exe " + utf8(mode) + " <脚本文件>");
   }
   ScriptDir dir;
-  std::wstring script = dir.write(L"B.Q", "quorin_config_auto_start()\nconsole_println(\"ran\")\nexit(3)\n");
+  std::wstring script = dir.write(
+      L"B.Q", "quorin_config_auto_start()\nconsole_println(\"ran\")\nconsole_println(get_cmd_argv())\nexit(3)\n");
   {
     // Mode words and extensions ignore case; -CR runs after a silent check.
+    // a.txt before the script is ignored; the words after it are the script's.
     QuorinProcess q(L"-CR -dev -charset=utf-8 a.txt " + in_quotes(script) + L" -c x");
     ASSERT_TRUE(q.wait_exit());
     EXPECT_EQ(q.exit_code(), 3u);
-    EXPECT_EQ(q.output(), "ran\r\n");
+    EXPECT_EQ(q.output(), "ran\r\nArrayList{\"-c\", \"x\"}\r\n");
   }
   {
     // A relative script path still names the script after the folder change.

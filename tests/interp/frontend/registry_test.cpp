@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/format.h"
+
 namespace quorin {
 namespace {
 
@@ -168,6 +170,26 @@ TEST(Registry, EveryBuiltinNameIsReservedAndOverloadsKeepTableOrder) {
   EXPECT_EQ((*exits)[1]->argc, 1);
   EXPECT_EQ(reg.by_invoker((*exits)[1]->invoke), (*exits)[1]);
   EXPECT_EQ(name_kind_word(NameKind::Constant), u"常量名");
+}
+
+TEST(Registry, NoBuiltinNameIsDefinedByTwoFamilies) {
+  for (const NameClash& c : builtin_name_clashes(builtin_tables()))
+    ADD_FAILURE() << "'" << to_utf8(c.name) << "' is in tables " << c.first_table << " and " << c.second_table;
+}
+
+TEST(Registry, ANameInTwoTablesIsReportedOnce) {
+  BuiltinEntry a[] = {entry({tc::Int}), entry({tc::Double})};
+  BuiltinEntry b[] = {entry({}), entry({tc::String})};
+  a[1].name = u"g";
+  b[1].name = u"h";
+  const BuiltinTable tables[] = {{a, 2}, {b, 2}, {b, 1}};
+  std::vector<NameClash> clashes = builtin_name_clashes(tables);
+  ASSERT_EQ(clashes.size(), 1u);
+  EXPECT_EQ(clashes[0].name, u"f");
+  EXPECT_EQ(clashes[0].first_table, 0u);
+  EXPECT_EQ(clashes[0].second_table, 1u);
+  // Overloads within one table are what overloading is.
+  EXPECT_TRUE(builtin_name_clashes(std::span<const BuiltinTable>(tables, 1)).empty());
 }
 
 }  // namespace

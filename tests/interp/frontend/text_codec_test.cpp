@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/format.h"
+
 namespace quorin {
 namespace {
 
@@ -88,6 +90,11 @@ TEST(TextCodec, InvalidInputBecomesReplacementCharacters) {
   EXPECT_EQ(decode_bytes("\xF4\x90\x80\x80", codepage::Utf8), u"\uFFFD\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(decode_bytes("x\xE4\xB8", codepage::Utf8), u"x\uFFFD");
   EXPECT_EQ(decode_bytes("\xE4\xB8z", codepage::Utf8), u"\uFFFDz");
+  // The program's own UTF-8 reader (arguments, reports) decodes as the codec does.
+  for (const char* bytes : {"a\xC0\xAF"
+                            "b",
+                            "\xED\xA0\x80", "\xF4\x90\x80\x80", "x\xE4\xB8", "\xE4\xB8z", "\xF0\x9F\x98\x80\xE4\xB8\xAD"})
+    EXPECT_EQ(from_utf8(bytes), decode_bytes(bytes, codepage::Utf8)) << bytes;
   // GBK: a lead byte at the end, and one followed by a byte that cannot trail.
   EXPECT_EQ(decode_bytes("ab\x81", codepage::Gbk), u"ab\uFFFD");
   EXPECT_EQ(decode_bytes("\xFF"

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <future>
 #include <thread>
 
 #include "interp/runtime/script_run.h"
@@ -237,6 +243,134 @@ TEST(RunControl, ParkedScriptThreadLetsExitHandlersRunElsewhere) {
   EXPECT_FALSE(rt->control.park_requested());
   rt->run_exit_handlers();
   EXPECT_EQ(port->stdout_text(), u"loop\nbye\n");
+}
+
+// A port that behaves like the Windows host: the window lives on its own GUI
+// thread, and the script thread reaches it only by sending a request and
+// waiting for the GUI thread to serve it.
+class GuiThreadPort : public RunPort {
+ public:
+  GuiThreadPort() : gui_([this] { serve(); }) {}
+  ~GuiThreadPort() override {
+    post([this] { quit_ = true; });
+    gui_.join();
+  }
+  // Queues work for the GUI thread (a posted message) without waiting.
+  void post(std::function<void()> f) {
+    {
+      std::lock_guard<std::mutex> g(qm_);
+      queue_.push_back(std::move(f));
+    }
+    qcv_.notify_all();
+  }
+  // What the GUI thread does when the script thread first sends to it (a key
+  // press that was already waiting in its queue).
+  std::function<void()> before_first_send;
+
+  void run_state_changed(int st) override { send([&] { RunPort::run_state_changed(st); }); }
+  void suspend_workers() override { send([&] { RunPort::suspend_workers(); }); }
+  void resume_workers() override { send([&] { RunPort::resume_workers(); }); }
+  void show_pause_box(std::atomic<bool>& open) override { send([&] { RunPort::show_pause_box(open); }); }
+
+ private:
+  void send(std::function<void()> f) {
+    if (std::this_thread::get_id() == gui_.get_id()) return f();
+    if (before_first_send) post(std::exchange(before_first_send, nullptr));
+    std::promise<void> done;
+    post([&] {
+      f();
+      done.set_value();
+    });
+    done.get_future().wait();
+  }
+  void serve() {
+    while (!quit_) {
+      std::function<void()> f;
+      {
+        std::unique_lock<std::mutex> g(qm_);
+        qcv_.wait(g, [&] { return !queue_.empty(); });
+        f = std::move(queue_.front());
+        queue_.pop_front();
+      }
+      f();
+    }
+  }
+  std::mutex qm_;
+  std::condition_variable qcv_;
+  std::deque<std::function<void()>> queue_;
+  bool quit_ = false;
+  std::thread gui_;
+};
+
+// Runs `f` on a thread of its own; a run that does not finish in time is a
+// deadlock, which no test can recover from, so the program ends.
+void finishes_or_abort(std::function<void()> f, const char* what) {
+  auto done = std::async(std::launch::async, std::move(f));
+  if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    std::fprintf(stderr, "deadlock: %s\n", what);
+    std::abort();
+  }
+  done.get();
+}
+
+TEST(RunControl, PauseOnTheScriptThreadWhileTheGuiThreadStops) {
+  auto program = compile_text("int a = 1\n");
+  ASSERT_TRUE(program);
+  for (int round = 0; round < 2; ++round) {
+    GuiThreadPort port;
+    Runtime rt(*program, port);
+    rt.control.interactive = true;
+    rt.state.store(kRunning);
+    // The stop key arrives while the script thread is pausing: the GUI thread
+    // makes its transition before it serves the script thread's request.
+    port.before_first_send = [&] { rt.control.stop(); };
+    finishes_or_abort([&] { rt.control.toggle(true); }, "pause() against stop");
+    EXPECT_EQ(rt.state.load(), kStopped);
+    Events ev = port.events();
+    ASSERT_FALSE(ev.empty());
+    // Whatever order the effects arrived in, the window ends up showing the
+    // stopped state, and no pause box opened for a stopped run.
+    std::string last_state;
+    for (const std::string& e : ev)
+      if (e.rfind("state ", 0) == 0) last_state = e;
+    EXPECT_EQ(last_state, "state 4");
+    EXPECT_EQ(std::count(ev.begin(), ev.end(), "pause box"), 0);
+  }
+}
+
+TEST(RunControl, PauseAndStopFromTwoThreadsNeverDeadlock) {
+  auto program = compile_text("int a = 1\n");
+  ASSERT_TRUE(program);
+  for (int round = 0; round < 50; ++round) {
+    GuiThreadPort port;
+    Runtime rt(*program, port);
+    rt.control.interactive = true;
+    rt.state.store(kRunning);
+    finishes_or_abort(
+        [&] {
+          std::thread script([&] {
+            rt.control.toggle(false);  // pause()
+            rt.control.toggle(false);  // and on again
+          });
+          port.post([&] { rt.control.toggle(false); });  // the start/pause key
+          port.post([&] { rt.control.stop(); });          // then the stop key
+          script.join();
+        },
+        "pause and stop from two threads");
+    // The stop key is handled on the GUI thread; wait for it.
+    finishes_or_abort(
+        [&] {
+          while (rt.state.load() != kStopped) std::this_thread::yield();
+        },
+        "stop");
+    std::promise<void> idle;
+    port.post([&] { idle.set_value(); });
+    idle.get_future().wait();
+    std::string last_state;
+    for (const std::string& e : port.events())
+      if (e.rfind("state ", 0) == 0) last_state = e;
+    EXPECT_EQ(last_state, "state 4") << "round " << round;
+  }
 }
 
 }  // namespace

@@ -77,6 +77,16 @@ TEST_F(HashMapTest, HugeCapacityRequestIsCapped) {
   EXPECT_EQ(as_int(hashmap_get(rt, m, int_arg<tc::GenericK>(1))), 2);
 }
 
+TEST_F(HashMapTest, TinyLoadFactorIsClampedSoInsertsDoNotDoubleEveryTime) {
+  MapArg m = map(tc::Int, tc::Int);
+  hashmap_reset_capacity_factor(m, 16, 0.0001f);
+  EXPECT_EQ(obj(m).table.threshold(), 4u);  // 16 buckets × the smallest factor, 0.25
+  for (int k = 0; k < 5000; ++k) hashmap_put(rt, m, int_arg<tc::GenericK>(k), int_arg<tc::GenericV>(k));
+  EXPECT_EQ(hashmap_get_size(m), 5000);
+  EXPECT_LE(obj(m).table.bucket_count(), 5000u * 8);
+  EXPECT_EQ(as_int(hashmap_get(rt, m, int_arg<tc::GenericK>(4321))), 4321);
+}
+
 TEST_F(HashMapTest, FloatKeysUseCanonicalBitPatterns) {
   MapArg m = map(tc::Float, tc::Int);
   hashmap_put(rt, m, flt_arg<tc::GenericK>(0.0f), int_arg<tc::GenericV>(1));

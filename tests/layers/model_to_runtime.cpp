@@ -1,0 +1,2 @@
+// Not allowed: the model reaching up into the runtime.
+#include "runtime/native.h"

@@ -1,0 +1,2 @@
+// Not allowed: the runtime reaching across into the front end.
+#include "frontend/compiler.h"

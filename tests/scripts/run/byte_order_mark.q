@@ -1,0 +1,2 @@
+﻿int a = 2
+println("BOM " + a)
