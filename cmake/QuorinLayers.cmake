@@ -18,6 +18,10 @@
 
 set(QUORIN_LAYER_SUPPORT_EXTRA
   frontend/source_files.h frontend/source_files.cpp frontend/source_files_posix.cpp frontend/source_files_win32.cpp)
+# The keyboard-hook decisions sit with the portable host pieces but work on
+# run control only: the runtime layer owns them, so the input family's own
+# hook (the command-line interpreter's waits) can use them too.
+set(QUORIN_LAYER_RUNTIME_EXTRA host/hotkey_filter.h host/hotkey_filter.cpp)
 set(QUORIN_LAYER_MODEL_FILES
   frontend/types.h frontend/types.cpp
   frontend/program_model.h frontend/program_model.cpp
@@ -37,7 +41,7 @@ function(quorin_layer_files out root folder recurse)
   else()
     file(GLOB found RELATIVE ${root} CONFIGURE_DEPENDS ${root}/${folder}/*.cpp ${root}/${folder}/*.h)
   endif()
-  list(REMOVE_ITEM found ${QUORIN_LAYER_SUPPORT_EXTRA} ${QUORIN_LAYER_MODEL_FILES})
+  list(REMOVE_ITEM found ${QUORIN_LAYER_SUPPORT_EXTRA} ${QUORIN_LAYER_MODEL_FILES} ${QUORIN_LAYER_RUNTIME_EXTRA})
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 

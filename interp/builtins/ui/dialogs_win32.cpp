@@ -15,7 +15,7 @@
 #include "builtins/ui/console_dialogs.h"
 #include "builtins/ui/dialogs.h"
 #include "builtins/ui/input_rules.h"
-#include "host/win32/host_state.h"
+#include "runtime/win32/window_requests.h"
 #include "runtime/runtime.h"
 #include "runtime/ui_port_win32.h"
 #include "support/format.h"

@@ -9,6 +9,7 @@
 
 #include "host/hotkey_filter.h"
 #include "host/window_geometry.h"
+#include "runtime/win32/window_requests.h"
 
 namespace quorin {
 
@@ -16,17 +17,6 @@ class Runtime;
 class Program;
 class HostPort;
 
-// Control and menu identifiers of the main window.
-constexpr int kIdStartButton = 36100;
-constexpr int kIdPanel = 36101;
-constexpr int kIdMenuHome = 35210;
-constexpr int kIdMenuHelp = 35211;
-constexpr int kIdMenuAbout = 35212;
-
-// Requests from the script thread (sent, so they complete before it goes on).
-constexpr UINT kMsgInputDialog = WM_USER + 1;      // lParam: GuiRequest*
-constexpr UINT kMsgInputDialogEx = WM_USER + 2;    // lParam: GuiRequest*
-constexpr UINT kMsgInstallMouseHook = WM_USER + 3;
 // Internal requests handled on the GUI thread.
 constexpr UINT kMsgPanelAppend = WM_APP + 1;  // lParam: PanelRequest*
 constexpr UINT kMsgPanelClear = WM_APP + 2;
@@ -34,13 +24,6 @@ constexpr UINT kMsgStatus = WM_APP + 3;       // wParam: run state
 constexpr UINT kMsgRemoveHooks = WM_APP + 4;
 constexpr UINT kMsgHotkeyToggle = WM_APP + 5;
 constexpr UINT kMsgHotkeyStop = WM_APP + 6;
-
-// A modal dialog that the script thread asks the GUI thread to run.
-class GuiRequest {
- public:
-  virtual ~GuiRequest() = default;
-  virtual LRESULT run(HWND owner) = 0;
-};
 
 struct PanelRequest {
   std::u16string_view text;

@@ -4,6 +4,8 @@
 
 namespace quorin {
 
+// Declared for the runtime's `==` on Bmp values; the image comparison lives
+// with the Bmp family.
 // The same value, or the same bit count, width and pixel bytes.
 bool bmp_images_equal(const Object* a, const Object* b) {
   if (a == b) return true;
