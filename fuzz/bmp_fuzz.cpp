@@ -9,7 +9,7 @@
 #include <string>
 
 #include "builtins/bmp/bmp_codec.h"
-#include "builtins/screen/colour_spec.h"
+#include "builtins/screen/colour_pattern.h"
 #include "builtins/screen/pixel_search.h"
 
 using namespace quorin;

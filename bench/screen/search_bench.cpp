@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "builtins/screen/colour_spec.h"
+#include "builtins/screen/colour_pattern.h"
 #include "builtins/screen/pixel_search.h"
 #include "runtime/search_pool.h"
 

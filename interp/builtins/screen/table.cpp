@@ -3,7 +3,7 @@
 // through the platform layer and hand the pixels to the searching core.
 #include <cstring>
 
-#include "builtins/screen/colour_spec.h"
+#include "builtins/screen/colour_pattern.h"
 #include "builtins/screen/platform.h"
 #include "builtins/screen/pixel_search.h"
 #include "builtins/tables.h"

@@ -1,4 +1,4 @@
-#include "builtins/screen/colour_spec.h"
+#include "builtins/screen/colour_pattern.h"
 
 #include <atomic>
 #include <bit>
