@@ -5,6 +5,7 @@
 #include "builtins/bmp/draw.h"
 #include "builtins/screen/pixel_search.h"
 #include "runtime/bmp_object.h"
+#include "support/script_handle.h"
 
 namespace quorin::draw {
 
@@ -12,11 +13,11 @@ namespace {
 
 template <class H>
 H handle(int32_t v) {
-  return reinterpret_cast<H>(static_cast<intptr_t>(v));
+  return reinterpret_cast<H>(int_to_handle<void>(v));
 }
 template <class H>
 int32_t as_int(H h) {
-  return static_cast<int32_t>(reinterpret_cast<intptr_t>(h));
+  return handle_to_int(reinterpret_cast<void*>(h));
 }
 
 // Records a handle given to the script; returns it as an int.

@@ -15,12 +15,13 @@
 #include "builtins/input/waits.h"
 #include "host/hotkey_filter.h"
 #include "runtime/runtime.h"
+#include "support/script_handle.h"
 
 namespace quorin {
 
 namespace {
 
-HWND hwnd_of(int32_t h) { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
+HWND hwnd_of(int32_t h) { return int_to_handle<HWND__>(h); }
 
 class SystemInputDevice final : public InputDevice {
  public:
@@ -59,7 +60,7 @@ class SystemInputDevice final : public InputDevice {
     CURSORINFO ci{};
     ci.cbSize = sizeof ci;  // 20 bytes
     if (!GetCursorInfo(&ci)) return 0;
-    return static_cast<int32_t>(reinterpret_cast<intptr_t>(ci.hCursor));
+    return handle_to_int(ci.hCursor);
   }
   int32_t block_input(int32_t flag) override { return BlockInput(flag != 0) ? 1 : 0; }
   void post(int32_t hwnd, uint32_t msg, uint32_t wparam, int32_t lparam) override {

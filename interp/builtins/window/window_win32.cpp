@@ -14,13 +14,14 @@
 #include "builtins/collections/objects.h"
 #include "builtins/window/window_builtins.h"
 #include "runtime/runtime.h"
+#include "support/script_handle.h"
 
 namespace quorin::window {
 
 namespace {
 
-HWND hw(int32_t h) { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
-int32_t to_int(const void* p) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(p)); }
+HWND hw(int32_t h) { return int_to_handle<HWND__>(h); }
+int32_t to_int(const void* p) { return handle_to_int(p); }
 void set(IntRef r, int32_t v) { *static_cast<int32_t*>(r.addr) = v; }
 int32_t get(IntRef r) { return *static_cast<const int32_t*>(r.addr); }
 
