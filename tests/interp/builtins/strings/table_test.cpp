@@ -1,30 +1,14 @@
-// Enable (rename to table_test.cpp) once the executor's argument helpers
-// and make_string_list are linked: the table pulls in both.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "builtins/tables.h"
-#include "support/format.h"
+#include "interp/builtins/table_signatures.h"
 
 namespace quorin {
 namespace {
 
-// "name ret(args)" for every entry, in table order.
-std::vector<std::string> signatures() {
-  std::vector<std::string> out;
-  BuiltinTable t = strings_table();
-  for (size_t i = 0; i < t.count; ++i) {
-    const BuiltinEntry& e = t.entries[i];
-    std::string s = to_utf8(e.name) + " " + std::to_string(e.ret) + "(";
-    for (int a = 0; a < e.argc; ++a) s += (a ? "," : "") + std::to_string(e.args[a]);
-    s += ")";
-    if (e.elem) s += " elem " + std::to_string(e.elem);
-    out.push_back(s);
-  }
-  return out;
-}
+std::vector<std::string> signatures() { return table_signatures(strings_table(), true); }
 
 TEST(StringsTable, SignaturesInRegistryOrder) {
   const std::vector<std::string> expect = {

@@ -3,22 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "builtins/tables.h"
-#include "support/format.h"
+#include "interp/builtins/table_signatures.h"
 
 namespace quorin {
 namespace {
 
 // "name ret(args)" for every entry, in table order: 25 builtins, 29 overloads.
 TEST(SystemTable, SignaturesInRegistryOrder) {
-  std::vector<std::string> got;
-  BuiltinTable t = system_table();
-  for (size_t i = 0; i < t.count; ++i) {
-    const BuiltinEntry& e = t.entries[i];
-    std::string s = to_utf8(e.name) + " " + std::to_string(e.ret) + "(";
-    for (int a = 0; a < e.argc; ++a) s += (a ? "," : "") + std::to_string(e.args[a]);
-    got.push_back(s + ")");
-  }
+  const std::vector<std::string> got = table_signatures(system_table());
   const std::vector<std::string> expect = {
       "clipboard_set_text 4(8)", "clipboard_get_text 8()", "clipboard_set_bmp 4(9)", "clipboard_get_bmp 4(9)",
       "storage_set_domain 4(8)", "storage_set 4(8,8)", "storage_get 8(8)", "storage_remove 4(8)",
