@@ -5,14 +5,14 @@
 
 namespace qtest {
 
-namespace {
-
 std::wstring exe_folder() {
   wchar_t buf[MAX_PATH];
   DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
   std::wstring p(buf, n);
   return p.substr(0, p.rfind(L'\\'));
 }
+
+namespace {
 
 struct FindData {
   DWORD pid;

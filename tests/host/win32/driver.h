@@ -59,6 +59,8 @@ class QuorinProcess {
   std::string out_;
 };
 
+// The folder of the test program (the programs under test lie beside it).
+std::wstring exe_folder();
 std::wstring window_text(HWND w);
 std::wstring box_text(HWND box);  // the message of a message box
 void close_box(HWND box);         // presses OK

@@ -8,13 +8,6 @@ namespace qtest {
 
 namespace {
 
-std::wstring exe_folder() {
-  wchar_t buf[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  std::wstring p(buf, n);
-  return p.substr(0, p.rfind(L'\\'));
-}
-
 std::string read_all(const std::wstring& file) {
   std::string s;
   FILE* f = _wfopen(file.c_str(), L"rb");
