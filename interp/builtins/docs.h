@@ -1,0 +1,23 @@
+// Reference text of the builtins: one entry per builtin name, kept in the
+// family folder beside the family's table (`docs.cpp`).  The overload
+// signatures come from the table itself; these entries add what a reader
+// needs: a one-line description of what the builtin does and returns, and
+// for the most used builtins a short example script.
+#pragma once
+#include <span>
+
+namespace quorin {
+
+struct BuiltinDoc {
+  const char16_t* name;              // the builtin's name, as registered
+  const char16_t* summary;           // one line, Simplified Chinese
+  const char16_t* example = nullptr; // optional: a short complete script
+};
+
+struct FamilyDocs {
+  const char16_t* family;  // the family folder's name, e.g. u"math"
+  const char16_t* title;   // the page title, Simplified Chinese
+  std::span<const BuiltinDoc> entries;
+};
+
+}  // namespace quorin
