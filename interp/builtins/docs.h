@@ -20,4 +20,10 @@ struct FamilyDocs {
   std::span<const BuiltinDoc> entries;
 };
 
+// Reference text of one predefined constant (`constants/docs.cpp`).
+struct ConstantDoc {
+  const char16_t* name;     // the constant's name, as registered
+  const char16_t* summary;  // one line, Simplified Chinese
+};
+
 }  // namespace quorin
