@@ -25,9 +25,9 @@ file_write(path, "开始: " + get_date_time() + "\r\n", "w", "gbk")
 file_write(path, "结束\r\n", "ab", "gbk")
 )"},
     {u"file_open",
-     u"按打开方式 mode（\"r\" 读、\"w\" 写、\"a\" 追加，加 \"b\" 为二进制，加 \"+\" 为读写）打开文件 path，返回文件句柄，用完须 file_close；失败返回 0。",
-     uR"(# 逐行读取文本文件，显示带行号的内容
-int f = file_open(get_script_folder_path() + "\\名单.txt", "r")
+     u"按打开方式 mode（\"r\" 读、\"w\" 写、\"a\" 追加，加 \"b\" 为二进制，加 \"+\" 为读写）打开文件 path，返回文件句柄，用完须 file_close；失败返回 0。文本方式按系统的 ANSI 编码（中文系统为 GBK）转换文字，mode 后加 \", ccs=UTF-8\" 或 \", ccs=UNICODE\" 则按 UTF-8 或 UTF-16 读写。",
+     uR"(# 逐行读取 UTF-8 编码的文本文件，显示带行号的内容
+int f = file_open(get_script_folder_path() + "\\名单.txt", "r, ccs=UTF-8")
 if f == 0
   alert("打不开文件: " + file_get_last_error_message())
   exit()

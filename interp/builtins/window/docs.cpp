@@ -74,7 +74,7 @@ next
     {u"window_set_button_checked", u"把复选框或单选按钮 hwnd 的选中状态设为 state（qrBST_CHECKED、qrBST_UNCHECKED 或 qrBST_INDETERMINATE）。"},
     {u"window_get_combo_box_selected_index", u"返回组合框 hwnd 当前选中项的下标（从 0 开始），没有选中项时返回 -1。"},
     {u"window_set_combo_box_selected_index", u"选中组合框 hwnd 中下标为 index 的项（-1 为清除选择）；返回选中的下标，失败时返回 -1。"},
-    {u"window_set_combo_box_selected_text", u"从头查找组合框 hwnd 中以 text 开头的第一项并选中它；返回该项的下标，找不到时返回 -1。"},
+    {u"window_set_combo_box_selected_text", u"从头查找组合框 hwnd 中以 text 开头（不分大小写）的第一项并选中它；返回该项的下标，找不到时返回 -1。"},
     {u"window_get_parent", u"返回窗口 hwnd 的父窗口（或所有者窗口）的句柄，没有时返回 0。"},
     {u"window_get_id", u"返回控件 hwnd 的标识号（对话框里的控件 ID），不是子窗口时返回 0。"},
     {u"window_get_item", u"返回对话框 hwnd 中标识号为 id 的控件的句柄，没有时返回 0。"},

@@ -31,10 +31,13 @@ const Family kFamilies[] = {
 
 std::string u8(const char16_t* s) { return s ? to_utf8(std::u16string_view(s)) : std::string(); }
 
-// A one-line text: not empty, no line break, no blank at either end.
+// A one-line Chinese text: not empty, no line break, no blank at either end.
 ::testing::AssertionResult one_line(const char16_t* s) {
   const std::string t = u8(s);
   if (t.empty()) return ::testing::AssertionFailure() << "empty";
+  bool chinese = false;
+  for (const char16_t* p = s; *p; ++p) chinese = chinese || (*p >= 0x4E00 && *p <= 0x9FFF);
+  if (!chinese) return ::testing::AssertionFailure() << "no Chinese text in: " << t;
   if (t.find_first_of("\r\n") != std::string::npos) return ::testing::AssertionFailure() << "line break in: " << t;
   if (t.front() == ' ' || t.back() == ' ') return ::testing::AssertionFailure() << "blank at an end: " << t;
   return ::testing::AssertionSuccess();
