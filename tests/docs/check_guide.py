@@ -8,6 +8,8 @@ Fenced blocks of the guide:
                      ```output block that follows (none: it prints nothing)
   ```q 检查          a script checked with `-c`; the ```output block that
                      follows is what the check prints (compile errors)
+  ```q 报告          a script checked with `-ic`: the ```output block is the
+                     JSON report, with the script's folder shown as D:\\脚本
   ```q 只检查        a script that needs a desktop or waits for the user: it
                      must check without errors, and is not run
   ```q 文件 NAME.q   a file that later examples include; written, not run
@@ -73,8 +75,12 @@ def main():
             cmd = [quorin, script]
             if info in ("检查", "只检查"):
                 cmd = [quorin, "-c", script]
+            elif info == "报告":
+                cmd = [quorin, "-ic", script]
             r = subprocess.run(cmd, cwd=folder, capture_output=True, timeout=60, stdin=subprocess.DEVNULL)
             out = r.stdout.decode("utf-8").replace("\r\n", "\n")
+            if info == "报告":
+                out = out.replace(folder + os.sep, "D:\\\\脚本\\\\")
             err = r.stderr.decode("utf-8").replace("\r\n", "\n")
             ran += 1
             where = f"{guide}:{line}"
@@ -87,7 +93,7 @@ def main():
             if expected_err is not None:
                 if err.rstrip("\n") != expected_err.rstrip("\n"):
                     failures.append(f"{where}: error output\n{err}--- expected\n{expected_err}")
-            elif info == "检查":
+            elif info in ("检查", "报告"):
                 if r.returncode == 0 and "语法正确" not in out:
                     failures.append(f"{where}: check failed unexpectedly")
             elif r.returncode != 0 or err:
