@@ -2,6 +2,7 @@
 """Runs example scripts and compares what they print.
 
     run_examples.py EXAMPLES_DIR EXPECTED_DIR NAME... -- COMMAND...
+    run_examples.py --families BUILTINS_DIR EXAMPLES_DIR SKIP...
 
 COMMAND runs a script (the interpreter, possibly through an emulator). For
 each NAME, examples/NAME.q runs in a fresh folder; EXPECTED_DIR holds
@@ -26,8 +27,20 @@ def norm(text):
     return text.replace("\r\n", "\n").rstrip("\n")
 
 
+def check_families(builtins, examples, skip):
+    """Every family folder (one with a table) has its example script."""
+    missing = [f for f in sorted(os.listdir(builtins))
+               if os.path.exists(os.path.join(builtins, f, "table.cpp")) and f not in skip
+               and not os.path.exists(os.path.join(examples, f + ".q"))]
+    for f in missing:
+        print(f"family '{f}' has no examples/{f}.q")
+    return 1 if missing else 0
+
+
 def main():
     argv = sys.argv[1:]
+    if argv[0] == "--families":
+        return check_families(argv[1], argv[2], argv[3:])
     sep = argv.index("--")
     examples, expected, names = os.path.abspath(argv[0]), os.path.abspath(argv[1]), argv[2:sep]
     command = argv[sep + 1:]
