@@ -34,6 +34,9 @@ constexpr const char16_t* kKeywords[] = {
 constexpr const char16_t* kReservedWords[] = {u"bool", u"boolean", u"true", u"false", u"null", u"import", u"new"};
 }  // namespace
 
+std::span<const char16_t* const> keyword_words() { return kKeywords; }
+std::span<const char16_t* const> reserved_words() { return kReservedWords; }
+
 const Registry& Registry::get() {
   static const Registry instance;
   return instance;

@@ -42,6 +42,12 @@ std::u16string_view name_kind_word(NameKind k);
 std::span<const BuiltinTable> builtin_tables();
 std::span<const ConstantEntry> constant_table();
 
+// The words the language keeps for itself, as the reserved-name table holds
+// them: the type and statement words (kind 1) and the words reserved without
+// a meaning (kind 2).  Declarations are tested against exactly these.
+std::span<const char16_t* const> keyword_words();
+std::span<const char16_t* const> reserved_words();
+
 // Names that more than one table defines, each with the indices of the
 // first two tables defining it.  A builtin's overloads all come from one
 // family's table; a name in two tables is two families colliding by accident.
