@@ -12,6 +12,10 @@ struct BuiltinDoc {
   const char16_t* name;              // the builtin's name, as registered
   const char16_t* summary;           // one line, Simplified Chinese
   const char16_t* example = nullptr; // optional: a short complete script
+  // Optional: what `example` prints on the console when run (no desktop
+  // needed); the reference shows it and the tests run the example natively
+  // and compare.
+  const char16_t* output = nullptr;
 };
 
 struct FamilyDocs {

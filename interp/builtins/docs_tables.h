@@ -1,0 +1,42 @@
+// The reference text of every builtin family and of the constants, paired
+// with the registry tables they describe (all_docs.cpp).
+#pragma once
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "builtins/docs.h"
+#include "frontend/registry.h"
+
+namespace quorin {
+
+FamilyDocs directives_docs();
+FamilyDocs console_docs();
+FamilyDocs run_control_docs();
+FamilyDocs collections_docs();
+FamilyDocs strings_docs();
+FamilyDocs dates_docs();
+FamilyDocs json_docs();
+FamilyDocs http_docs();
+FamilyDocs math_docs();
+FamilyDocs ui_docs();
+
+// One registered family: its folder name, page title, the registry table and
+// its reference text (null while the family's text is not written).
+struct FamilyReference {
+  std::u16string_view family;
+  std::u16string_view title;
+  BuiltinTable table;
+  const FamilyDocs* docs;
+};
+
+// Every table of the registry, in registry order, with its family.  A table
+// no family claims gets the folder name "unknown".
+std::vector<FamilyReference> reference_families();
+// The reference text of every family that has one, in registry order.
+std::span<const FamilyDocs> builtin_docs();
+// The reference text of the constants (empty until the constants' text is
+// linked in).
+std::span<const ConstantDoc> all_constant_docs();
+
+}  // namespace quorin

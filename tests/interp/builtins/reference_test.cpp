@@ -1,0 +1,234 @@
+// The builtin reference: every registered name and constant described once,
+// in its own family; the examples compile (and the ones with an expected
+// output print it); the rendered signatures, pages and console entries.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "builtins/docs_tables.h"
+#include "builtins/reference.h"
+#include "frontend/compile_driver.h"
+#include "interp/frontend/capture_output.h"
+#include "interp/runtime/test_ui_port.h"
+#include "runtime/run.h"
+#include "support/format.h"
+
+namespace quorin {
+namespace {
+
+std::string u8(std::u16string_view s) { return to_utf8(s); }
+
+bool single_line(const char16_t* s) {
+  if (!s || !*s) return false;
+  for (const char16_t* p = s; *p; ++p)
+    if (*p == u'\n' || *p == u'\r') return false;
+  return true;
+}
+
+// The names each family's table registers, in table order without repeats.
+std::vector<std::u16string> registered_names(const BuiltinTable& t) {
+  std::vector<std::u16string> names;
+  std::set<std::u16string> seen;
+  for (size_t i = 0; i < t.count; ++i)
+    if (seen.insert(t.entries[i].name).second) names.push_back(t.entries[i].name);
+  return names;
+}
+
+// Coverage of the registry.  Run alone with
+//   ctest --preset native -R reference_coverage
+// The failure lists, per family, the builtins that have no description.
+TEST(ReferenceCoverage, EveryBuiltinIsDescribedOnceInItsOwnFamily) {
+  std::map<std::u16string, std::u16string> family_of;  // registered name -> family
+  for (const FamilyReference& f : reference_families())
+    for (const auto& n : registered_names(f.table)) family_of[n] = std::u16string(f.family);
+
+  std::string report;
+  for (const FamilyReference& f : reference_families()) {
+    std::map<std::u16string, int> described;
+    if (f.docs)
+      for (const BuiltinDoc& d : f.docs->entries) ++described[d.name];
+    std::string missing, twice;
+    for (const auto& n : registered_names(f.table)) {
+      int c = described.count(n) ? described[n] : 0;
+      if (c == 0) missing += " " + u8(n);
+      if (c > 1) twice += " " + u8(n);
+    }
+    std::string foreign;
+    for (const auto& [n, c] : described) {
+      auto it = family_of.find(n);
+      if (it == family_of.end())
+        foreign += " " + u8(n) + "(未注册)";
+      else if (it->second != f.family)
+        foreign += " " + u8(n) + "(属于 " + u8(it->second) + ")";
+    }
+    if (!f.docs) report += u8(f.family) + ": 没有说明表 (" + u8(f.family) + "_docs)\n";
+    if (!missing.empty()) report += u8(f.family) + " 缺少说明:" + missing + "\n";
+    if (!twice.empty()) report += u8(f.family) + " 重复说明:" + twice + "\n";
+    if (!foreign.empty()) report += u8(f.family) + " 说明了别的名称:" + foreign + "\n";
+  }
+  EXPECT_TRUE(report.empty()) << report;
+}
+
+TEST(ReferenceCoverage, EveryConstantIsDescribedOnce) {
+  std::map<std::u16string, int> described;
+  std::string report;
+  for (const ConstantDoc& d : all_constant_docs()) {
+    ++described[d.name];
+    if (!single_line(d.summary)) report += "说明为空或不止一行: " + u8(d.name) + "\n";
+  }
+  std::set<std::u16string> known;
+  std::string missing;
+  for (const ConstantEntry& k : constant_table()) {
+    known.insert(k.name);
+    int c = described.count(k.name) ? described[k.name] : 0;
+    if (c == 0) missing += " " + u8(k.name);
+    if (c > 1) report += "重复说明: " + u8(k.name) + "\n";
+  }
+  for (const auto& [n, c] : described)
+    if (!known.count(n)) report += "没有这个常量: " + u8(n) + "\n";
+  if (!missing.empty()) report += "缺少说明:" + missing + "\n";
+  EXPECT_TRUE(report.empty()) << report;
+}
+
+// ---- the text that is present ----
+
+TEST(ReferenceText, SummariesAreSingleLinesAndFamiliesAreNamedAfterTheirFolders) {
+  for (const FamilyReference& f : reference_families()) {
+    if (!f.docs) continue;
+    EXPECT_EQ(std::u16string_view(f.docs->family), f.family);
+    EXPECT_TRUE(single_line(f.docs->title)) << u8(f.family);
+    for (const BuiltinDoc& d : f.docs->entries) {
+      EXPECT_TRUE(single_line(d.summary)) << u8(d.name);
+      EXPECT_TRUE(!d.output || d.example) << u8(d.name) << ": output without an example";
+    }
+  }
+}
+
+std::u16string normalized(std::u16string s) {
+  std::u16string out;
+  for (char16_t c : s)
+    if (c != u'\r') out += c;
+  while (!out.empty() && out.front() == u'\n') out.erase(0, 1);
+  while (!out.empty() && out.back() == u'\n') out.pop_back();
+  return out;
+}
+
+// Every example compiles in the check mode; an example with an expected
+// output also runs here and must print exactly that, without a runtime error.
+TEST(ReferenceText, ExamplesCompileAndPrintTheirOutput) {
+  auto dir = std::filesystem::temp_directory_path() /
+             ("quorin-reference-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(dir);
+  int compiled = 0, ran = 0;
+  for (const FamilyDocs& f : builtin_docs()) {
+    for (const BuiltinDoc& d : f.entries) {
+      if (!d.example) continue;
+      SCOPED_TRACE(u8(d.name));
+      auto path = dir / (u8(d.name) + ".q");
+      std::ofstream(path, std::ios::binary) << u8(d.example);
+      testing::CapturedOutput report;
+      CompileResult r = compile_script(from_utf8(path.string()), std::nullopt, CheckMode::Check, report);
+      EXPECT_NE(r.program, nullptr) << u8(report.console_text);
+      ++compiled;
+      if (!r.program || !d.output) continue;
+      r = compile_script(from_utf8(path.string()), std::nullopt, CheckMode::Run, report);
+      ASSERT_NE(r.program, nullptr);
+      testing::TestUiPort ui;
+      {
+        Runtime rt(*r.program, ui);
+        rt.state.store(kRunning);
+        EXPECT_EQ(run_program(rt), 0);
+      }
+      EXPECT_TRUE(ui.errors.empty()) << (ui.errors.empty() ? "" : u8(ui.errors[0]));
+      EXPECT_EQ(u8(normalized(ui.console + ui.out)), u8(normalized(d.output)));
+      ++ran;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  EXPECT_GT(compiled, 30);
+  EXPECT_GT(ran, 20);
+}
+
+// ---- rendering ----
+
+const BuiltinEntry& entry(std::u16string_view name, int argc) {
+  for (const BuiltinTable& t : builtin_tables())
+    for (size_t i = 0; i < t.count; ++i)
+      if (t.entries[i].name == name && t.entries[i].argc == argc) return t.entries[i];
+  ADD_FAILURE() << "no entry " << u8(name);
+  static BuiltinEntry none{};
+  return none;
+}
+
+TEST(ReferenceRendering, SignaturesAreWrittenAsScriptsWriteTypes) {
+  EXPECT_EQ(u8(signature_text(entry(u"prompt", 2))), "int prompt(string, string*)");
+  EXPECT_EQ(u8(signature_text(entry(u"string_to_byte_array", 3))), "int string_to_byte_array(string, byte[], int)");
+  EXPECT_EQ(u8(signature_text(entry(u"frexp", 2))), "double frexp(double, int*)");
+  EXPECT_EQ(u8(signature_text(entry(u"split", 2))), "ArrayList<string> split(string, string)");
+  EXPECT_EQ(u8(signature_text(entry(u"arraylist_get", 2))), "T arraylist_get(ArrayList<T>, int)");
+  EXPECT_EQ(u8(signature_text(entry(u"hashmap_put", 3))), "V hashmap_put(HashMap<K, V>, K, V)");
+  EXPECT_EQ(u8(signature_text(entry(u"hashmap_keys", 1))), "Iterator<K> hashmap_keys(HashMap<K, V>)");
+  EXPECT_EQ(u8(signature_text(entry(u"linkedlist_iterator", 1))), "Iterator<T> linkedlist_iterator(LinkedList<T>)");
+  EXPECT_EQ(u8(signature_text(entry(u"atexit", 1))), "void atexit(函数调用)");
+  EXPECT_EQ(u8(signature_text(entry(u"println", 1))), "void println(任意类型)");
+  EXPECT_EQ(u8(signature_text(entry(u"cls", 0))), "void cls()");
+}
+
+TEST(ReferenceRendering, PagesListEveryNameUnderItsFamilyAndEveryConstant) {
+  auto pages = reference_pages();
+  ASSERT_FALSE(pages.empty());
+  EXPECT_EQ(pages.front().file, "index.md");
+  std::map<std::string, std::string> by_file;
+  for (const auto& p : pages) EXPECT_TRUE(by_file.emplace(p.file, p.text).second) << "two pages " << p.file;
+  const std::string& index = by_file["index.md"];
+  size_t names = 0;
+  for (const FamilyReference& f : reference_families()) {
+    std::string file = u8(f.family) + ".md";
+    ASSERT_TRUE(by_file.count(file)) << file;
+    const std::string& page = by_file[file];
+    for (const auto& n : registered_names(f.table)) {
+      ++names;
+      EXPECT_NE(index.find("- [" + u8(n) + "](" + file + "#" + u8(n) + ")"), std::string::npos) << u8(n);
+      EXPECT_NE(page.find("\n## " + u8(n) + "\n"), std::string::npos) << u8(n);
+    }
+    // Every overload's signature is on the page.
+    for (size_t i = 0; i < f.table.count; ++i)
+      EXPECT_NE(page.find(u8(signature_text(f.table.entries[i])) + "\n"), std::string::npos);
+  }
+  EXPECT_EQ(names, Registry::get().name_count());
+  const std::string& constants = by_file["constants.md"];
+  for (const ConstantEntry& k : constant_table())
+    EXPECT_NE(constants.find("| `" + u8(k.name) + "` |"), std::string::npos) << u8(k.name);
+  EXPECT_NE(constants.find("| `qrCrLf` | string | `\"\\r\\n\"` |"), std::string::npos);
+  EXPECT_NE(constants.find("| `qrMouse_HAND` | int | 65567 (0x1001F) |"), std::string::npos);
+  EXPECT_NE(constants.find("| `qrHWND_NOTOPMOST` | int | -2 |"), std::string::npos);
+}
+
+TEST(ReferenceRendering, ConsoleEntryAndCloseNames) {
+  auto mid = builtin_help(u"mid");
+  ASSERT_TRUE(mid.has_value());
+  EXPECT_EQ(mid->rfind("mid（字符串与转换）\n\n    string mid(string, int)\n    string mid(string, int, int)\n", 0), 0u)
+      << *mid;
+  EXPECT_NE(mid->find("示例：\n\n    string path = \"report-2024.txt\"\n"), std::string::npos) << *mid;
+  EXPECT_NE(mid->find("输出：\n\n    2024\n    txt\n"), std::string::npos) << *mid;
+
+  EXPECT_FALSE(builtin_help(u"no_such_builtin").has_value());
+  EXPECT_FALSE(builtin_help(u"").has_value());
+  EXPECT_FALSE(builtin_help(u"Mid").has_value());  // names are case-sensitive
+
+  auto close = similar_builtin_names(u"arraylist_ad", 3);
+  ASSERT_FALSE(close.empty());
+  EXPECT_EQ(u8(close[0]), "arraylist_add");
+  close = similar_builtin_names(u"hashmap_contain", 5);
+  EXPECT_NE(std::find(close.begin(), close.end(), u"hashmap_contains_key"), close.end());
+  EXPECT_TRUE(similar_builtin_names(u"", 5).empty());
+  EXPECT_TRUE(similar_builtin_names(u"zzzzzzzzzzzzzzzzzzzzzz", 5).empty());
+}
+
+}  // namespace
+}  // namespace quorin
