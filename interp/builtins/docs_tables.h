@@ -20,6 +20,18 @@ FamilyDocs json_docs();
 FamilyDocs http_docs();
 FamilyDocs math_docs();
 FamilyDocs ui_docs();
+// Written beside the other families' tables; all_docs.cpp links each in as
+// its text arrives.
+FamilyDocs input_docs();
+FamilyDocs window_docs();
+FamilyDocs system_docs();
+FamilyDocs screen_docs();
+FamilyDocs bmp_docs();
+FamilyDocs files_docs();
+FamilyDocs com_docs();
+FamilyDocs excel_docs();
+FamilyDocs ado_docs();
+std::span<const ConstantDoc> constant_docs();
 
 // One registered family: its folder name, page title, the registry table and
 // its reference text (null while the family's text is not written).

@@ -54,6 +54,7 @@ struct NameInfo {
   const FamilyReference* family = nullptr;
   std::vector<const BuiltinEntry*> overloads;
   const BuiltinDoc* doc = nullptr;
+  const char16_t* params = nullptr;
 };
 
 struct Catalogue {
@@ -78,6 +79,8 @@ const Catalogue& catalogue() {
           if (fam.docs) {
             for (const BuiltinDoc& d : fam.docs->entries)
               if (std::u16string_view(d.name) == e.name) info.doc = &d;
+            for (const ParamNames& p : fam.docs->params)
+              if (std::u16string_view(p.name) == e.name) info.params = p.params;
           }
         }
         info.overloads.push_back(&e);
@@ -122,7 +125,7 @@ std::string family_file(const FamilyReference& f) { return u8(f.family) + ".md";
 
 std::string markdown_entry(const std::u16string& name, const NameInfo& info) {
   std::string s = "## " + u8(name) + "\n\n```\n";
-  for (const BuiltinEntry* e : info.overloads) s += u8(signature_text(*e)) + "\n";
+  for (const BuiltinEntry* e : info.overloads) s += u8(signature_text(*e, info.params)) + "\n";
   s += "```\n\n" + summary_of(info) + "\n";
   if (info.doc && info.doc->example) s += "\n示例：\n\n```\n" + block_text(info.doc->example) + "\n```\n";
   if (info.doc && info.doc->output) s += "\n输出：\n\n```\n" + block_text(info.doc->output) + "\n```\n";
@@ -238,13 +241,47 @@ size_t edit_distance(std::u16string_view a, std::u16string_view b) {
 
 }  // namespace
 
-std::u16string signature_text(const BuiltinEntry& e) {
+std::u16string signature_text(const BuiltinEntry& e) { return signature_text(e, nullptr); }
+
+std::u16string signature_text(const BuiltinEntry& e, const char16_t* params) {
+  std::vector<std::u16string> names = parameter_names(params, e.argc);
   std::u16string s = return_text(e) + u" " + e.name + u"(";
   for (int i = 0; i < e.argc; ++i) {
     if (i) s += u", ";
-    s += param_text(e.args[i]);
+    TypeCode p = e.args[i];
+    if (names.empty())
+      s += param_text(p);
+    else if (is_array_param(p))  // arrays are written as the name followed by []
+      s += std::u16string(type_word(p - tc::ArrayBase)) + u" " + names[i] + u"[]";
+    else
+      s += param_text(p) + u" " + names[i];
   }
   return s + u")";
+}
+
+std::vector<std::u16string> parameter_names(const char16_t* params, int argc) {
+  if (!params || argc <= 0) return {};
+  std::vector<std::vector<std::u16string>> forms(1);
+  std::u16string word;
+  auto end_word = [&] {
+    size_t b = word.find_first_not_of(u' '), e = word.find_last_not_of(u' ');
+    forms.back().push_back(b == std::u16string::npos ? std::u16string() : word.substr(b, e - b + 1));
+    word.clear();
+  };
+  for (const char16_t* p = params;; ++p) {
+    if (*p == u',' || *p == u'|' || *p == 0) {
+      end_word();
+      if (*p == 0) break;
+      if (*p == u'|') forms.emplace_back();
+    } else {
+      word += *p;
+    }
+  }
+  for (const auto& f : forms)
+    if (f.size() == static_cast<size_t>(argc)) return f;
+  for (const auto& f : forms)
+    if (f.size() > static_cast<size_t>(argc)) return {f.begin(), f.begin() + argc};
+  return {};
 }
 
 std::vector<ReferencePage> reference_pages() {
@@ -262,7 +299,7 @@ std::optional<std::string> builtin_help(std::u16string_view name) {
   if (it == c.names.end()) return std::nullopt;
   const NameInfo& info = it->second;
   std::string s = u8(name) + "（" + u8(info.family->title) + "）\n\n";
-  for (const BuiltinEntry* e : info.overloads) s += "    " + u8(signature_text(*e)) + "\n";
+  for (const BuiltinEntry* e : info.overloads) s += "    " + u8(signature_text(*e, info.params)) + "\n";
   s += "\n" + summary_of(info) + "\n";
   if (info.doc && info.doc->example) s += "\n示例：\n\n" + indent(block_text(info.doc->example), "    ");
   if (info.doc && info.doc->output) s += "\n输出：\n\n" + indent(block_text(info.doc->output), "    ");

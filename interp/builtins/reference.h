@@ -13,6 +13,12 @@ namespace quorin {
 // One overload as a script reads it, e.g. "int mouse_move_to(int, int)",
 // "void arraylist_add(ArrayList<T>, T)", "int sum(int[])", "void f(int*)".
 std::u16string signature_text(const BuiltinEntry& e);
+// The same with parameter names from a ParamNames text ("s, start, n"):
+// "string mid(string s, int start, int n)", "int sum(int values[])".
+std::u16string signature_text(const BuiltinEntry& e, const char16_t* params);
+// The names a ParamNames text gives an overload of `argc` parameters, or
+// nothing when no form fits.
+std::vector<std::u16string> parameter_names(const char16_t* params, int argc);
 
 struct ReferencePage {
   std::string file;  // e.g. "index.md", "strings.md", "constants.md"

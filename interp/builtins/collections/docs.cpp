@@ -22,7 +22,7 @@ ArrayList{"王五", "张三", "李四"}
 张三
 3
 )q"},
-    {u"arraylist_insert", u"在下标 i 处插入元素，后面的元素后移；i 等于元素个数时相当于添加到末尾，超出范围时报运行时错误。"},
+    {u"arraylist_insert", u"在下标 index 处插入元素，后面的元素后移；i 等于元素个数时相当于添加到末尾，超出范围时报运行时错误。"},
     {u"arraylist_index_of", u"返回第一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"arraylist_last_index_of", u"返回最后一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"arraylist_contains", u"动态数组中有等于给定值的元素时返回 1，否则返回 0。"},
@@ -40,9 +40,9 @@ println(a)
 3
 ArrayList{4, 1}
 )q"},
-    {u"arraylist_remove_index", u"删除并返回下标 i 处的元素，后面的元素前移；下标超出范围时报运行时错误。"},
-    {u"arraylist_set", u"把下标 i 处的元素替换为新值，返回被替换的旧值；下标超出范围时报运行时错误。"},
-    {u"arraylist_get", u"返回下标 i 处元素的副本；下标超出范围时报运行时错误。"},
+    {u"arraylist_remove_index", u"删除并返回下标 index 处的元素，后面的元素前移；下标超出范围时报运行时错误。"},
+    {u"arraylist_set", u"把下标 index 处的元素替换为新值，返回被替换的旧值；下标超出范围时报运行时错误。"},
+    {u"arraylist_get", u"返回下标 index 处元素的副本；下标超出范围时报运行时错误。"},
     {u"arraylist_get_size", u"返回动态数组的元素个数。"},
     {u"arraylist_clear", u"删除动态数组的全部元素（容量保持不变）。"},
     {u"linkedlist_add", u"在链表末尾添加一个元素。",
@@ -61,16 +61,16 @@ LinkedList{0, 1, 2}
 2
 )q"},
     {u"linkedlist_add_first", u"在链表开头插入一个元素。"},
-    {u"linkedlist_insert", u"在下标 i 处插入元素；i 等于元素个数时添加到末尾，超出范围时报运行时错误。"},
+    {u"linkedlist_insert", u"在下标 index 处插入元素；i 等于元素个数时添加到末尾，超出范围时报运行时错误。"},
     {u"linkedlist_index_of", u"返回第一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"linkedlist_last_index_of", u"返回最后一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"linkedlist_contains", u"链表中有等于给定值的元素时返回 1，否则返回 0。"},
     {u"linkedlist_remove", u"删除第一个等于给定值的元素，删除了返回 1，没有找到返回 0。"},
-    {u"linkedlist_remove_index", u"删除并返回下标 i 处的元素；下标超出范围时报运行时错误。"},
+    {u"linkedlist_remove_index", u"删除并返回下标 index 处的元素；下标超出范围时报运行时错误。"},
     {u"linkedlist_remove_first", u"删除并返回第一个元素；链表为空时报运行时错误。"},
     {u"linkedlist_remove_last", u"删除并返回最后一个元素；链表为空时报运行时错误。"},
-    {u"linkedlist_set", u"把下标 i 处的元素替换为新值，返回旧值；下标超出范围时报运行时错误。"},
-    {u"linkedlist_get", u"返回下标 i 处元素的副本（从表头逐个数过去）；下标超出范围时报运行时错误。"},
+    {u"linkedlist_set", u"把下标 index 处的元素替换为新值，返回旧值；下标超出范围时报运行时错误。"},
+    {u"linkedlist_get", u"返回下标 index 处元素的副本（从表头逐个数过去）；下标超出范围时报运行时错误。"},
     {u"linkedlist_get_first", u"返回第一个元素；链表为空时报运行时错误。"},
     {u"linkedlist_get_last", u"返回最后一个元素；链表为空时报运行时错误。"},
     {u"linkedlist_iterator", u"返回从表头向表尾遍历链表的迭代器。",
@@ -125,8 +125,53 @@ endloop
     {u"iterator_next", u"返回迭代器的下一个元素；已经没有元素时报运行时错误，应先用 iterator_has_next 判断。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"arraylist_reset_capacity_factor", u"list, capacity, step"},
+    {u"arraylist_add", u"list, x"},
+    {u"arraylist_insert", u"list, index, x"},
+    {u"arraylist_index_of", u"list, x"},
+    {u"arraylist_last_index_of", u"list, x"},
+    {u"arraylist_contains", u"list, x"},
+    {u"arraylist_remove", u"list, x"},
+    {u"arraylist_remove_index", u"list, index"},
+    {u"arraylist_set", u"list, index, x"},
+    {u"arraylist_get", u"list, index"},
+    {u"arraylist_get_size", u"list"},
+    {u"arraylist_clear", u"list"},
+    {u"linkedlist_add", u"list, x"},
+    {u"linkedlist_add_first", u"list, x"},
+    {u"linkedlist_insert", u"list, index, x"},
+    {u"linkedlist_index_of", u"list, x"},
+    {u"linkedlist_last_index_of", u"list, x"},
+    {u"linkedlist_contains", u"list, x"},
+    {u"linkedlist_remove", u"list, x"},
+    {u"linkedlist_remove_index", u"list, index"},
+    {u"linkedlist_remove_first", u"list"},
+    {u"linkedlist_remove_last", u"list"},
+    {u"linkedlist_set", u"list, index, x"},
+    {u"linkedlist_get", u"list, index"},
+    {u"linkedlist_get_first", u"list"},
+    {u"linkedlist_get_last", u"list"},
+    {u"linkedlist_iterator", u"list"},
+    {u"linkedlist_iterator_reverse", u"list"},
+    {u"linkedlist_get_size", u"list"},
+    {u"linkedlist_clear", u"list"},
+    {u"hashmap_reset_capacity_factor", u"map, capacity, load_factor"},
+    {u"hashmap_put", u"map, key, value"},
+    {u"hashmap_get", u"map, key"},
+    {u"hashmap_remove", u"map, key"},
+    {u"hashmap_contains_key", u"map, key"},
+    {u"hashmap_contains_value", u"map, value"},
+    {u"hashmap_get_size", u"map"},
+    {u"hashmap_clear", u"map"},
+    {u"hashmap_keys", u"map"},
+    {u"hashmap_values", u"map"},
+    {u"iterator_has_next", u"it"},
+    {u"iterator_next", u"it"},
+};
+
 }  // namespace
 
-FamilyDocs collections_docs() { return {u"collections", u"集合", kDocs}; }
+FamilyDocs collections_docs() { return {u"collections", u"集合", kDocs, kParams}; }
 
 }  // namespace quorin

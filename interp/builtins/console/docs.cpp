@@ -49,8 +49,16 @@ println("")
     {u"cls", u"清空主窗口的信息面板。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"print", u"value"},
+    {u"println", u"value"},
+    {u"console_print", u"value"},
+    {u"console_println", u"value"},
+    {u"print_double", u"x, digits"},
+};
+
 }  // namespace
 
-FamilyDocs console_docs() { return {u"console", u"控制台输出", kDocs}; }
+FamilyDocs console_docs() { return {u"console", u"控制台输出", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -61,8 +61,29 @@ println(date_diff_s(a, b))
     {u"unix_time_to_variant_time", u"把 Unix 秒数换算成本机本地时间的日期时间值；参数小于 0 时报运行时错误。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"time", u"year, month, day, hour, minute, second"},
+    {u"date", u"year, month, day"},
+    {u"year", u"t"},
+    {u"month", u"t"},
+    {u"day", u"t"},
+    {u"hour", u"t"},
+    {u"minute", u"t"},
+    {u"second", u"t"},
+    {u"weekday", u"t"},
+    {u"get_date_time", u"t"},
+    {u"get_date", u"t"},
+    {u"get_time", u"t"},
+    {u"is_date", u"text"},
+    {u"string_to_date", u"text"},
+    {u"date_add", u"unit, n, t"},
+    {u"date_diff_s", u"t1, t2"},
+    {u"variant_time_to_unix_time", u"t"},
+    {u"unix_time_to_variant_time", u"seconds"},
+};
+
 }  // namespace
 
-FamilyDocs dates_docs() { return {u"dates", u"日期与时间", kDocs}; }
+FamilyDocs dates_docs() { return {u"dates", u"日期与时间", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -59,8 +59,25 @@ println("窗口已按指令设置")
      u"由 include 展开时自动插入，标记被包含文件的结束，行号回到包含它的文件；脚本中不需要自己书写。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"quorin_hotkey_pause_or_continue_ctrl_char", u"key"},
+    {u"quorin_hotkey_pause_or_continue_shift_char", u"key"},
+    {u"quorin_hotkey_pause_or_continue_alt_char", u"key"},
+    {u"quorin_hotkey_pause_or_continue_ctrl_alt_char", u"key"},
+    {u"quorin_hotkey_pause_or_continue_code", u"code"},
+    {u"quorin_hotkey_stop_ctrl_char", u"key"},
+    {u"quorin_hotkey_stop_shift_char", u"key"},
+    {u"quorin_hotkey_stop_alt_char", u"key"},
+    {u"quorin_hotkey_stop_ctrl_alt_char", u"key"},
+    {u"quorin_hotkey_stop_code", u"code"},
+    {u"quorin_window_initial_size", u"width, height"},
+    {u"quorin_window_initial_position", u"x, y"},
+    {u"quorin_window_initial_text", u"text"},
+    {u"quorin_enter_include_file", u"path"},
+};
+
 }  // namespace
 
-FamilyDocs directives_docs() { return {u"directives", u"解释器指令", kDocs}; }
+FamilyDocs directives_docs() { return {u"directives", u"解释器指令", kDocs, kParams}; }
 
 }  // namespace quorin

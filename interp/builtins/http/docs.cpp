@@ -38,8 +38,14 @@ println(url_encode("中", "utf-8"))
      u"a+b%26c\n%E4%B8%AD"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"http_get", u"url, response, charset, cookie, referer"},
+    {u"http_post", u"url, data, response, charset, cookie, referer"},
+    {u"url_encode", u"text, charset"},
+};
+
 }  // namespace
 
-FamilyDocs http_docs() { return {u"http", u"HTTP 客户端", kDocs}; }
+FamilyDocs http_docs() { return {u"http", u"HTTP 客户端", kDocs, kParams}; }
 
 }  // namespace quorin

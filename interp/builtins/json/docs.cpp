@@ -57,8 +57,30 @@ json_free(root)
     {u"json_free", u"释放 json_parse 返回的整棵树；之后该树的所有句柄都不能再用。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"json_parse", u"text"},
+    {u"json_print", u"h, formatted"},
+    {u"json_get_item", u"h, path"},
+    {u"json_has_item", u"h, path"},
+    {u"json_get_item_type", u"h, path"},
+    {u"json_is_false", u"h, path"},
+    {u"json_is_true", u"h, path"},
+    {u"json_is_null", u"h, path"},
+    {u"json_is_number", u"h, path"},
+    {u"json_is_string", u"h, path"},
+    {u"json_is_array", u"h, path"},
+    {u"json_is_object", u"h, path"},
+    {u"json_get_value_string", u"h, path"},
+    {u"json_get_value_int", u"h, path"},
+    {u"json_get_value_long", u"h, path"},
+    {u"json_get_value_double", u"h, path"},
+    {u"json_get_array_size", u"h, path"},
+    {u"json_get_array_item", u"h, index | h, path, index"},
+    {u"json_free", u"root"},
+};
+
 }  // namespace
 
-FamilyDocs json_docs() { return {u"json", u"JSON", kDocs}; }
+FamilyDocs json_docs() { return {u"json", u"JSON", kDocs, kParams}; }
 
 }  // namespace quorin

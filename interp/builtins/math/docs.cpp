@@ -71,8 +71,38 @@ println("掷出: " + dice)
 )q"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"max", u"a, b"},
+    {u"min", u"a, b"},
+    {u"abs", u"n"},
+    {u"labs", u"n"},
+    {u"fabs", u"x"},
+    {u"sin", u"x"},
+    {u"cos", u"x"},
+    {u"tan", u"x"},
+    {u"sinh", u"x"},
+    {u"cosh", u"x"},
+    {u"tanh", u"x"},
+    {u"asin", u"x"},
+    {u"acos", u"x"},
+    {u"atan", u"x"},
+    {u"atan2", u"y, x"},
+    {u"exp", u"x"},
+    {u"log", u"x"},
+    {u"log10", u"x"},
+    {u"pow", u"x, y"},
+    {u"sqrt", u"x"},
+    {u"ldexp", u"x, n"},
+    {u"frexp", u"x, exponent"},
+    {u"modf", u"x, whole"},
+    {u"fmod", u"x, y"},
+    {u"round", u"x, digits"},
+    {u"floor", u"x"},
+    {u"ceil", u"x"},
+};
+
 }  // namespace
 
-FamilyDocs math_docs() { return {u"math", u"数学", kDocs}; }
+FamilyDocs math_docs() { return {u"math", u"数学", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -56,8 +56,20 @@ next
      u"参数个数: 0"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"exit", u"code"},
+    {u"atexit", u"call"},
+    {u"sleep", u"ms"},
+    {u"pause", u"show_box"},
+    {u"config_paused_show_alert", u"flag"},
+    {u"config_stopped_show_alert", u"flag"},
+    {u"config_ended_show_alert", u"flag"},
+    {u"register_hotkey", u"modifiers, key, function_name"},
+    {u"unregister_hotkey", u"modifiers, key"},
+};
+
 }  // namespace
 
-FamilyDocs run_control_docs() { return {u"run_control", u"运行控制", kDocs}; }
+FamilyDocs run_control_docs() { return {u"run_control", u"运行控制", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -153,8 +153,55 @@ println(hex(-1))
      u"ff\nffffffff"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"char_at", u"s, index"},
+    {u"len", u"s"},
+    {u"len_byte", u"s, charset"},
+    {u"index_of", u"s, t, start"},
+    {u"last_index_of", u"s, t, start"},
+    {u"starts_with", u"s, t, offset"},
+    {u"ends_with", u"s, t"},
+    {u"mid", u"s, start, n"},
+    {u"left", u"s, n"},
+    {u"right", u"s, n"},
+    {u"replace", u"s, old_text, new_text"},
+    {u"replace_first", u"s, old_text, new_text"},
+    {u"lcase", u"s"},
+    {u"ucase", u"s"},
+    {u"ltrim", u"s"},
+    {u"rtrim", u"s"},
+    {u"trim", u"s"},
+    {u"space", u"n"},
+    {u"split", u"s, separator"},
+    {u"is_int", u"s"},
+    {u"is_numeric", u"s"},
+    {u"byte_array_to_string", u"bytes, n, charset"},
+    {u"string_to_byte_array", u"s, bytes, n, charset"},
+    {u"stoi", u"s"},
+    {u"stol", u"s"},
+    {u"stof", u"s"},
+    {u"stod", u"s"},
+    {u"itos", u"n"},
+    {u"itof", u"n"},
+    {u"itol", u"n"},
+    {u"itod", u"n"},
+    {u"ltos", u"n"},
+    {u"ltoi", u"n"},
+    {u"ltof", u"n"},
+    {u"ltod", u"n"},
+    {u"ftoi", u"x"},
+    {u"ftol", u"x"},
+    {u"ftod", u"x"},
+    {u"ftos", u"x, digits"},
+    {u"dtoi", u"x"},
+    {u"dtof", u"x"},
+    {u"dtol", u"x"},
+    {u"dtos", u"x, digits"},
+    {u"hex", u"n"},
+};
+
 }  // namespace
 
-FamilyDocs strings_docs() { return {u"strings", u"字符串与转换", kDocs}; }
+FamilyDocs strings_docs() { return {u"strings", u"字符串与转换", kDocs, kParams}; }
 
 }  // namespace quorin

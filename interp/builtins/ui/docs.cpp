@@ -67,8 +67,18 @@ endif
 )q"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"alert", u"text, seconds"},
+    {u"confirm", u"text, type"},
+    {u"prompt", u"text, value, type, password"},
+    {u"input_box", u"title, text, value, type, password"},
+    {u"input_multiline_box", u"title, text, value, max_length, width, height"},
+    {u"play_alert_sound", u"count"},
+    {u"run", u"path, args, folder, show"},
+};
+
 }  // namespace
 
-FamilyDocs ui_docs() { return {u"ui", u"对话框与提示", kDocs}; }
+FamilyDocs ui_docs() { return {u"ui", u"对话框与提示", kDocs, kParams}; }
 
 }  // namespace quorin

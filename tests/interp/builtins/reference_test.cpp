@@ -177,6 +177,50 @@ TEST(ReferenceRendering, SignaturesAreWrittenAsScriptsWriteTypes) {
   EXPECT_EQ(u8(signature_text(entry(u"atexit", 1))), "void atexit(函数调用)");
   EXPECT_EQ(u8(signature_text(entry(u"println", 1))), "void println(任意类型)");
   EXPECT_EQ(u8(signature_text(entry(u"cls", 0))), "void cls()");
+
+  // With names: by-reference as `type* name`, arrays as `type name[]`.
+  EXPECT_EQ(u8(signature_text(entry(u"prompt", 3), u"text, value, type, password")),
+            "int prompt(string text, string* value, int type)");
+  EXPECT_EQ(u8(signature_text(entry(u"string_to_byte_array", 3), u"s, bytes, n, charset")),
+            "int string_to_byte_array(string s, byte bytes[], int n)");
+  EXPECT_EQ(u8(signature_text(entry(u"json_get_array_item", 2), u"h, index | h, path, index")),
+            "int json_get_array_item(int h, int index)");
+  EXPECT_EQ(u8(signature_text(entry(u"json_get_array_item", 3), u"h, index | h, path, index")),
+            "int json_get_array_item(int h, string path, int index)");
+  // Names that fit no overload are left out rather than misplaced.
+  EXPECT_EQ(u8(signature_text(entry(u"mid", 3), u"s, start")), "string mid(string, int, int)");
+  EXPECT_TRUE(parameter_names(u" a ,b|", 2) == (std::vector<std::u16string>{u"a", u"b"}));
+  EXPECT_TRUE(parameter_names(nullptr, 2).empty());
+}
+
+// Parameter names belong to a builtin of the family, fit every overload and
+// are names a script could use: a letter first, then letters, digits, '_'.
+TEST(ReferenceText, ParameterNamesFitEveryOverload) {
+  for (const FamilyReference& f : reference_families()) {
+    if (!f.docs) continue;
+    for (const ParamNames& p : f.docs->params) {
+      SCOPED_TRACE(u8(p.name));
+      size_t overloads = 0;
+      for (size_t i = 0; i < f.table.count; ++i) {
+        const BuiltinEntry& e = f.table.entries[i];
+        if (std::u16string_view(e.name) != p.name) continue;
+        ++overloads;
+        if (e.argc == 0) continue;
+        auto names = parameter_names(p.params, e.argc);
+        ASSERT_EQ(names.size(), static_cast<size_t>(e.argc)) << "no form fits " << e.argc << " parameters";
+        std::set<std::u16string> unique;
+        for (const auto& n : names) {
+          ASSERT_FALSE(n.empty());
+          EXPECT_TRUE((n[0] >= u'a' && n[0] <= u'z') || (n[0] >= u'A' && n[0] <= u'Z')) << u8(n);
+          for (char16_t c : n)
+            EXPECT_TRUE((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_')
+                << u8(n);
+          EXPECT_TRUE(unique.insert(n).second) << "twice: " << u8(n);
+        }
+      }
+      EXPECT_GT(overloads, 0u) << "not a builtin of " << u8(f.family);
+    }
+  }
 }
 
 TEST(ReferenceRendering, PagesListEveryNameUnderItsFamilyAndEveryConstant) {
@@ -196,9 +240,16 @@ TEST(ReferenceRendering, PagesListEveryNameUnderItsFamilyAndEveryConstant) {
       EXPECT_NE(index.find("- [" + u8(n) + "](" + file + "#" + u8(n) + ")"), std::string::npos) << u8(n);
       EXPECT_NE(page.find("\n## " + u8(n) + "\n"), std::string::npos) << u8(n);
     }
-    // Every overload's signature is on the page.
-    for (size_t i = 0; i < f.table.count; ++i)
-      EXPECT_NE(page.find(u8(signature_text(f.table.entries[i])) + "\n"), std::string::npos);
+    // Every overload's signature is on the page, with its parameter names
+    // when the family gives them.
+    for (size_t i = 0; i < f.table.count; ++i) {
+      const BuiltinEntry& e = f.table.entries[i];
+      const char16_t* params = nullptr;
+      if (f.docs)
+        for (const ParamNames& p : f.docs->params)
+          if (std::u16string_view(p.name) == e.name) params = p.params;
+      EXPECT_NE(page.find(u8(signature_text(e, params)) + "\n"), std::string::npos) << u8(e.name);
+    }
   }
   EXPECT_EQ(names, Registry::get().name_count());
   const std::string& constants = by_file["constants.md"];
@@ -212,7 +263,7 @@ TEST(ReferenceRendering, PagesListEveryNameUnderItsFamilyAndEveryConstant) {
 TEST(ReferenceRendering, ConsoleEntryAndCloseNames) {
   auto mid = builtin_help(u"mid");
   ASSERT_TRUE(mid.has_value());
-  EXPECT_EQ(mid->rfind("mid（字符串与转换）\n\n    string mid(string, int)\n    string mid(string, int, int)\n", 0), 0u)
+  EXPECT_EQ(mid->rfind("mid（字符串与转换）\n\n    string mid(string s, int start)\n    string mid(string s, int start, int n)\n", 0), 0u)
       << *mid;
   EXPECT_NE(mid->find("示例：\n\n    string path = \"report-2024.txt\"\n"), std::string::npos) << *mid;
   EXPECT_NE(mid->find("输出：\n\n    2024\n    txt\n"), std::string::npos) << *mid;
