@@ -4,6 +4,7 @@
 
 #include "builtins/docs_tables.h"
 #include "builtins/tables.h"
+#include "support/format.h"
 
 namespace quorin {
 namespace {
@@ -55,7 +56,8 @@ const Built& built() {
     r.docs.reserve(std::size(kFamilies));
     for (const KnownFamily& k : kFamilies) r.docs.push_back(k.docs ? k.docs() : FamilyDocs{k.family, k.title, {}});
     for (const BuiltinTable& t : builtin_tables()) {
-      FamilyReference f{u"unknown", u"其他", t, nullptr};
+      std::u16string position = from_utf8(std::to_string(r.families.size() + 1));
+      FamilyReference f{u"table_" + position, u"其他内置函数（第 " + position + u" 张表）", t, nullptr};
       for (size_t i = 0; i < std::size(kFamilies); ++i) {
         if (kFamilies[i].table().entries != t.entries) continue;
         f.family = kFamilies[i].family;

@@ -2,7 +2,7 @@
 // with the registry tables they describe (all_docs.cpp).
 #pragma once
 #include <span>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "builtins/docs.h"
@@ -36,14 +36,14 @@ std::span<const ConstantDoc> constant_docs();
 // One registered family: its folder name, page title, the registry table and
 // its reference text (null while the family's text is not written).
 struct FamilyReference {
-  std::u16string_view family;
-  std::u16string_view title;
+  std::u16string family;
+  std::u16string title;
   BuiltinTable table;
   const FamilyDocs* docs;
 };
 
 // Every table of the registry, in registry order, with its family.  A table
-// no family claims gets the folder name "unknown".
+// no row of all_docs.cpp claims is named "table_N" by its registry position.
 std::vector<FamilyReference> reference_families();
 // The reference text of every family that has one, in registry order.
 std::span<const FamilyDocs> builtin_docs();

@@ -44,7 +44,7 @@ std::vector<std::u16string> registered_names(const BuiltinTable& t) {
 TEST(ReferenceCoverage, EveryBuiltinIsDescribedOnceInItsOwnFamily) {
   std::map<std::u16string, std::u16string> family_of;  // registered name -> family
   for (const FamilyReference& f : reference_families())
-    for (const auto& n : registered_names(f.table)) family_of[n] = std::u16string(f.family);
+    for (const auto& n : registered_names(f.table)) family_of[n] = f.family;
 
   std::string report;
   for (const FamilyReference& f : reference_families()) {
@@ -65,7 +65,7 @@ TEST(ReferenceCoverage, EveryBuiltinIsDescribedOnceInItsOwnFamily) {
       else if (it->second != f.family)
         foreign += " " + u8(n) + "(属于 " + u8(it->second) + ")";
     }
-    if (!f.docs) report += u8(f.family) + ": 没有说明表 (" + u8(f.family) + "_docs)\n";
+    if (!f.docs) report += u8(f.family) + ": 没有说明表（在 all_docs.cpp 中登记该族的 docs 函数）\n";
     if (!missing.empty()) report += u8(f.family) + " 缺少说明:" + missing + "\n";
     if (!twice.empty()) report += u8(f.family) + " 重复说明:" + twice + "\n";
     if (!foreign.empty()) report += u8(f.family) + " 说明了别的名称:" + foreign + "\n";
