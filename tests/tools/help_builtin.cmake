@@ -15,7 +15,7 @@ if(NOT code EQUAL 0)
   message("split: exit code ${code}, expected 0\n${err}")
   set(failed TRUE)
 endif()
-foreach(piece "split（字符串与转换）\n" "    ArrayList<string> split(string s, string separator)\n" "按分隔符切分字符串"
+foreach(piece "split（字符串与转换）\n" "    ArrayList<string> split(string s, string separator)\n" "按 separator 切分 s"
               "示例：\n\n    ArrayList<string> parts = split(" "输出：\n\n    4\n    [张三]\n")
   string(FIND "${out}" "${piece}" at)
   if(at EQUAL -1)

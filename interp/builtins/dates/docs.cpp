@@ -43,14 +43,14 @@ println(is_date("2024-01-05 24:00:00"))
     {u"string_to_date",
      u"把“年-月-日”或“年-月-日 时:分:秒”文本转换为日期时间值；不是有效日期时报运行时错误。"},
     {u"date_add",
-     u"给日期时间值加上 n 个单位（qrSecond、qrMinute、qrHour、qrDay、qrMonth、qrYear，n 可为负）并返回结果；按月、年相加时保留日；单位无效时报运行时错误。",
+     u"给日期时间值 t 加上 n 个 unit（qrSecond、qrMinute、qrHour、qrDay、qrMonth、qrYear，n 可为负）并返回结果；按月、年相加时保留日；单位无效时报运行时错误。",
      uR"q(
 double d = string_to_date("2024-01-15")
 println(get_date(date_add(qrMonth, -1, d)))
 println(get_date(date_add(qrDay, 20, d)))
 )q",
      u"2023-12-15\n2024-02-04"},
-    {u"date_diff_s", u"返回第二个日期时间值减去第一个的秒数（long）。",
+    {u"date_diff_s", u"返回 t2 减去 t1 的秒数（long）。",
      uR"q(
 double a = string_to_date("2024-01-01 08:00:00")
 double b = string_to_date("2024-01-01 09:30:00")

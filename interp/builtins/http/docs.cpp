@@ -6,7 +6,7 @@ namespace {
 
 constexpr BuiltinDoc kDocs[] = {
     {u"http_get",
-     u"向网址发送 GET 请求（自动跟随跳转，支持 https），成功返回 1 并把响应正文按字符集解码写入字符串变量；HTTP 失败返回 0、连接失败返回 -1，变量中是错误信息。可选参数为字符集、Cookie 和 Referer。",
+     u"向网址发送 GET 请求（自动跟随跳转，支持 https），成功返回 1 并把响应正文按字符集解码写入 response；HTTP 失败返回 0、连接失败返回 -1，此时 response 中是错误信息。可选参数为字符集、Cookie 和 Referer。",
      uR"q(
 string body
 int r = http_get("https://example.com/api/status", body, "utf-8")

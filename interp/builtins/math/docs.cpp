@@ -38,8 +38,8 @@ println(sqrt(2.25))
      u"1024\n1.5"},
     {u"sqrt", u"返回平方根。"},
     {u"ldexp", u"返回 x 乘以 2 的 n 次幂。"},
-    {u"frexp", u"把 x 分解为 [0.5, 1) 之间的尾数和 2 的指数：返回尾数，指数写入 int 变量。"},
-    {u"modf", u"把 x 分解为整数部分和小数部分：返回小数部分，整数部分写入 double 变量。",
+    {u"frexp", u"把 x 分解为 [0.5, 1) 之间的尾数和 2 的指数：返回尾数，指数写入变量 exponent。"},
+    {u"modf", u"把 x 分解为整数部分和小数部分：返回小数部分，整数部分写入变量 whole。",
      uR"q(
 double whole
 double frac = modf(3.75, whole)
@@ -49,7 +49,7 @@ println(frac)
      u"3\n0.75"},
     {u"fmod", u"返回 x 除以 y 的浮点余数，符号与 x 相同。"},
     {u"round",
-     u"把小数四舍五入到指定的小数位数（0～7，超出时取边界）并返回 double。",
+     u"把 x 四舍五入到 digits 位小数（0～7，超出时取边界）并返回 double。",
      uR"q(
 println(round(2.675, 2))
 println(round(2.5, 0))

@@ -5,7 +5,7 @@ namespace quorin {
 namespace {
 
 constexpr BuiltinDoc kDocs[] = {
-    {u"char_at", u"返回字符串中下标处（从 0 开始）的字符；下标超出范围时报运行时错误。",
+    {u"char_at", u"返回 s 中下标 index（从 0 开始）处的字符；下标超出范围时报运行时错误。",
      uR"q(
 string s = "Quorin"
 println(char_at(s, 0))
@@ -25,7 +25,7 @@ println(len_byte("中a", "gbk"))
 )q",
      u"4\n3"},
     {u"index_of",
-     u"从头（或从给定下标起）查找子串，返回第一次出现的下标，找不到返回 -1；区分大小写。",
+     u"从头（或从下标 start 起）在 s 中查找 t，返回第一次出现的下标，找不到返回 -1；区分大小写。",
      uR"q(
 string s = "a-b-c"
 println(index_of(s, "-"))
@@ -34,16 +34,16 @@ println(index_of(s, "x"))
 )q",
      u"1\n3\n-1"},
     {u"last_index_of",
-     u"返回子串最后一次出现的下标，找不到返回 -1；给出起点时只找在该下标处或之前结束的出现。",
+     u"返回 t 在 s 中最后一次出现的下标，找不到返回 -1；给出 start 时只找在该下标处或之前结束的出现。",
      uR"q(
 println(last_index_of("abcabc", "bc"))
 println(last_index_of("abcabc", "bc", 4))
 )q",
      u"4\n1"},
-    {u"starts_with", u"字符串（或从给定位置起的部分）以指定子串开头时返回 1，否则返回 0。"},
-    {u"ends_with", u"字符串以指定子串结尾时返回 1，否则返回 0；空子串总是返回 1。"},
+    {u"starts_with", u"s（或 s 从下标 offset 起的部分）以 t 开头时返回 1，否则返回 0。"},
+    {u"ends_with", u"s 以 t 结尾时返回 1，否则返回 0；t 为空时总是返回 1。"},
     {u"mid",
-     u"返回从下标 start 起的子串：两个参数时取到末尾，三个参数时最多取 n 个字符；start 超出范围或 n 小于 0 时报运行时错误。",
+     u"返回 s 从下标 start 起的子串：两个参数时取到末尾，三个参数时最多取 n 个字符；start 超出范围或 n 小于 0 时报运行时错误。",
      uR"q(
 string path = "report-2024.txt"
 println(mid(path, 7, 4))
@@ -56,12 +56,12 @@ println(left("2024-06-01", 4))
 )q",
      u"2024"},
     {u"right", u"返回字符串末尾的 n 个字符，n 大于长度时返回整个字符串；n 小于 0 时报运行时错误。"},
-    {u"replace", u"把字符串中所有不重叠出现的旧子串替换为新子串，返回新字符串；原字符串不变。",
+    {u"replace", u"把 s 中所有不重叠出现的 old_text 替换为 new_text，返回新字符串；s 本身不变。",
      uR"q(
 println(replace("a,b,,c", ",", ";"))
 )q",
      u"a;b;;c"},
-    {u"replace_first", u"只替换第一次出现的旧子串，返回新字符串；找不到时返回原文的副本。"},
+    {u"replace_first", u"只替换 s 中第一次出现的 old_text，返回新字符串；找不到时返回 s 的副本。"},
     {u"lcase", u"返回把字母转成小写后的新字符串。"},
     {u"ucase", u"返回把字母转成大写后的新字符串。",
      uR"q(
@@ -77,7 +77,7 @@ println("[" + trim("  你好 \r\n") + "]")
      u"[你好]"},
     {u"space", u"返回由 n 个空格组成的字符串，n 小于 1 时返回空字符串。"},
     {u"split",
-     u"按分隔符切分字符串，返回新的 ArrayList<string>，保留空片段；分隔符为空时每个字符一段。",
+     u"按 separator 切分 s，返回新的 ArrayList<string>，保留空片段；separator 为空时每个字符一段。",
      uR"q(
 ArrayList<string> parts = split("张三,28,,北京", ",")
 println(arraylist_get_size(parts))
@@ -134,12 +134,12 @@ println(n + stoi("1.5"))
     {u"ftoi", u"把 float 向零截断为 int。"},
     {u"ftol", u"把 float 向零截断为 long。"},
     {u"ftod", u"把 float 转换为 double。"},
-    {u"ftos", u"把 float 按最多 7 位小数格式化后截取指定的小数位数，返回文本；位数小于等于 0 时只保留整数部分。"},
+    {u"ftos", u"把 float 按最多 7 位小数格式化后截取 digits 位小数，返回文本；digits 小于等于 0 时只保留整数部分。"},
     {u"dtoi", u"把 double 向零截断为 int。"},
     {u"dtof", u"把 double 转换为 float。"},
     {u"dtol", u"把 double 向零截断为 long。"},
     {u"dtos",
-     u"把 double 按最多 7 位小数格式化后截取指定的小数位数，返回文本；位数小于等于 0 时只保留整数部分。",
+     u"把 double 按最多 7 位小数格式化后截取 digits 位小数，返回文本；digits 小于等于 0 时只保留整数部分。",
      uR"q(
 println(dtos(2.5, 0))
 println(dtos(3.14159, 2))

@@ -22,7 +22,7 @@ else
 endif
 )q"},
     {u"prompt",
-     u"弹出标题为 Quorin 的输入框，提示文字下方的输入栏预先填入变量的值；按“确定”时把输入写回变量并返回 qrOk，取消返回 qrCancel 且变量不变。类型可限定为 qrPrompt_String、qrPrompt_Char、qrPrompt_Int、qrPrompt_Numeric，第 4 个参数非 0 时以 * 显示输入。",
+     u"弹出标题为 Quorin 的输入框，text 下方的输入栏预先填入 value 的值；按“确定”时把输入写回 value 并返回 qrOk，取消返回 qrCancel 且 value 不变。type 可限定为 qrPrompt_String、qrPrompt_Char、qrPrompt_Int、qrPrompt_Numeric，password 非 0 时以 * 显示输入。",
      uR"q(
 string count = "10"
 if prompt("要处理多少条记录？", count, qrPrompt_Int) == qrOk
@@ -60,10 +60,11 @@ stop_alert_sound()
     {u"run",
      u"用系统关联的程序打开文件、网址或运行程序，可选参数为命令行参数、工作文件夹和显示方式（默认 qrSW_SHOW）；返回值大于 32 表示成功，路径为空时返回 2。",
      uR"q(
-int r = run("notepad.exe", "C:\\temp\\说明.txt")
+int r = run("C:\\temp\\说明.txt")
 if r <= 32
-  alert("无法启动记事本，错误码: " + r)
+  alert("无法打开说明文件，错误码: " + r)
 endif
+run("cmd.exe", "/c copy a.txt b.txt", "C:\\temp", qrSW_HIDE)
 )q"},
 };
 
