@@ -224,6 +224,20 @@ std::string constants_page() {
   return s;
 }
 
+// A constant looked up where a builtin was asked for: its type, value and text.
+std::optional<std::string> constant_help(std::u16string_view name) {
+  for (const ConstantEntry& k : constant_table()) {
+    if (k.name != name) continue;
+    std::string value = k.type == tc::String ? escape_text(k.string_value) : constant_value(k);
+    std::string s = u8(name) + "（预定义常量）\n\n    " + u8(type_word(k.type)) + " " + u8(name) + " = " + value + "\n\n";
+    std::string summary = kNoSummary;
+    for (const ConstantDoc& d : all_constant_docs())
+      if (d.name == name && d.summary) summary = u8(d.summary);
+    return s + summary + "\n";
+  }
+  return std::nullopt;
+}
+
 size_t edit_distance(std::u16string_view a, std::u16string_view b) {
   std::vector<size_t> row(b.size() + 1);
   for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
@@ -296,7 +310,7 @@ std::vector<ReferencePage> reference_pages() {
 std::optional<std::string> builtin_help(std::u16string_view name) {
   const Catalogue& c = catalogue();
   auto it = c.names.find(std::u16string(name));
-  if (it == c.names.end()) return std::nullopt;
+  if (it == c.names.end()) return constant_help(name);
   const NameInfo& info = it->second;
   std::string s = u8(name) + "（" + u8(info.family->title) + "）\n\n";
   for (const BuiltinEntry* e : info.overloads) s += "    " + u8(signature_text(*e, info.params)) + "\n";

@@ -27,8 +27,9 @@ struct ReferencePage {
 // Every page of the reference, the index first.
 std::vector<ReferencePage> reference_pages();
 
-// The console entry of a builtin (signatures, description, example), UTF-8;
-// nothing when no builtin has that name.
+// The console entry of a builtin (signatures, description, example), UTF-8,
+// or of a predefined constant (type, value, description); nothing when
+// neither has that name.
 std::optional<std::string> builtin_help(std::u16string_view name);
 // Registered names close to `name` (by edit distance, or sharing it as a
 // part), best first, at most `max`.

@@ -272,6 +272,14 @@ TEST(ReferenceRendering, ConsoleEntryAndCloseNames) {
   EXPECT_FALSE(builtin_help(u"").has_value());
   EXPECT_FALSE(builtin_help(u"Mid").has_value());  // names are case-sensitive
 
+  // A constant asked for by mistake still gets its entry.
+  auto crlf = builtin_help(u"qrCrLf");
+  ASSERT_TRUE(crlf.has_value());
+  EXPECT_EQ(crlf->rfind("qrCrLf（预定义常量）\n\n    string qrCrLf = \"\\r\\n\"\n\n", 0), 0u) << *crlf;
+  auto hide = builtin_help(u"qrMouse_HAND");
+  ASSERT_TRUE(hide.has_value());
+  EXPECT_NE(hide->find("    int qrMouse_HAND = 65567 (0x1001F)\n"), std::string::npos) << *hide;
+
   auto close = similar_builtin_names(u"arraylist_ad", 3);
   ASSERT_FALSE(close.empty());
   EXPECT_EQ(u8(close[0]), "arraylist_add");
