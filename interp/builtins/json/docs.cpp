@@ -28,7 +28,7 @@ json_free(root)
      u"按以点分隔的成员路径（如 \"data.user.name\"，成员名不分大小写）返回下级节点的句柄，不存在时返回 0。"},
     {u"json_has_item", u"按成员路径查找，节点存在时返回 1，否则返回 0。"},
     {u"json_get_item_type",
-     u"返回节点（或路径所指节点）的类型：qrJSON_False、qrJSON_True、qrJSON_NULL、qrJSON_Number、qrJSON_String、qrJSON_Array、qrJSON_Object 之一。"},
+     u"返回节点的类型（qrJSON_False、qrJSON_True、qrJSON_NULL、qrJSON_Number、qrJSON_String、qrJSON_Array、qrJSON_Object 等）：只给句柄时返回完整的类型字（可能带有更高的标志位），给出路径时只取低 8 位；路径不存在时报运行时错误。"},
     {u"json_is_false", u"节点（或路径所指节点）是 false 时返回 1，否则返回 0；句柄为 0 或路径不存在时也返回 0。"},
     {u"json_is_true", u"节点（或路径所指节点）是 true 时返回 1，否则返回 0。"},
     {u"json_is_null", u"节点（或路径所指节点）是 null 时返回 1，否则返回 0。"},
