@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "builtins/reference.h"
 #include "frontend/compile_driver.h"
 #include "host/command_line.h"
 #include "runtime/run.h"
@@ -16,8 +17,32 @@
 
 namespace {
 
+void write_out(const std::string& text, FILE* to) { std::fwrite(text.data(), 1, text.size(), to); }
+
+// quorin --help-builtin NAME: the builtin's reference entry, or the closest
+// names when there is no builtin of that name.
+int help_builtin(const std::vector<std::u16string>& words) {
+  using namespace quorin;
+  std::u16string name = words.size() > 2 ? words[2] : std::u16string();
+  if (auto entry = builtin_help(name)) {
+    write_out(*entry, stdout);
+    return 0;
+  }
+  std::string text = name.empty() ? std::string("请在 --help-builtin 后面写出内置函数名\n")
+                                  : "没有名为 '" + to_utf8(name) + "' 的内置函数\n";
+  auto similar = similar_builtin_names(name, 8);
+  if (!similar.empty()) {
+    text += "相近的名称:";
+    for (const auto& s : similar) text += " " + to_utf8(s);
+    text += "\n";
+  }
+  write_out(text, stderr);
+  return 1;
+}
+
 int run(const std::vector<std::u16string>& words) {
   using namespace quorin;
+  if (words.size() > 1 && words[1] == u"--help-builtin") return help_builtin(words);
   CommandLine cl = parse_command_line(words);
   if (cl.script.empty()) {
     std::u16string usage = usage_line(cl.mode);
@@ -26,7 +51,9 @@ int run(const std::vector<std::u16string>& words) {
       std::fwrite(u.data(), 1, u.size(), stdout);
       return 0;
     }
-    std::fputs("用法: quorin [-c|-cr|-ic|-icr] [-charset=字符集] [-dev] 脚本.q|脚本.qe [脚本参数 ...]\n", stderr);
+    std::fputs("用法: quorin [-c|-cr|-ic|-icr] [-charset=字符集] [-dev] 脚本.q|脚本.qe [脚本参数 ...]\n"
+               "      quorin --help-builtin 函数名    查看内置函数的说明\n",
+               stderr);
     return 2;
   }
   // The script's folder becomes the current directory.
