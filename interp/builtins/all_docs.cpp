@@ -30,18 +30,13 @@ const KnownFamily kFamilies[] = {
     {u"http", u"HTTP 客户端", &http_table, &http_docs},
     {u"math", u"数学", &math_table, &math_docs},
     {u"ui", u"对话框与提示", &ui_table, &ui_docs},
-    // ---- merge point: the other families' text ----
-    // Replace each nullptr with the family's docs function (input_docs,
-    // window_docs, system_docs, screen_docs, bmp_docs, files_docs, com_docs)
-    // and add the rows {u"excel", …, &excel_table, &excel_docs} and
-    // {u"ado", …, &ado_table, &ado_docs}.
-    {u"input", u"鼠标与键盘", &input_table, nullptr},
-    {u"window", u"窗口", &window_table, nullptr},
-    {u"system", u"系统服务", &system_table, nullptr},
-    {u"screen", u"屏幕与取色", &screen_table, nullptr},
-    {u"bmp", u"位图与绘图", &bmp_table, nullptr},
-    {u"files", u"文件与文件夹", &files_table, nullptr},
-    {u"com", u"COM 自动化", &com_table, nullptr},
+    {u"input", u"鼠标与键盘", &input_table, &input_docs},
+    {u"window", u"窗口", &window_table, &window_docs},
+    {u"system", u"系统服务", &system_table, &system_docs},
+    {u"screen", u"屏幕、取色与找图", &screen_table, &screen_docs},
+    {u"bmp", u"Bmp 位图与绘图", &bmp_table, &bmp_docs},
+    {u"files", u"文件与文件夹", &files_table, &files_docs},
+    {u"com", u"COM 组件", &com_table, &com_docs},
 };
 
 struct Built {
@@ -82,8 +77,7 @@ std::vector<FamilyReference> reference_families() { return built().families; }
 std::span<const FamilyDocs> builtin_docs() { return built().in_order; }
 
 std::span<const ConstantDoc> all_constant_docs() {
-  // ---- merge point: return constant_docs(); ----
-  return {};
+  return constant_docs();
 }
 
 }  // namespace quorin

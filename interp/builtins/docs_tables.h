@@ -20,8 +20,6 @@ FamilyDocs json_docs();
 FamilyDocs http_docs();
 FamilyDocs math_docs();
 FamilyDocs ui_docs();
-// Written beside the other families' tables; all_docs.cpp links each in as
-// its text arrives.
 FamilyDocs input_docs();
 FamilyDocs window_docs();
 FamilyDocs system_docs();
@@ -47,8 +45,7 @@ struct FamilyReference {
 std::vector<FamilyReference> reference_families();
 // The reference text of every family that has one, in registry order.
 std::span<const FamilyDocs> builtin_docs();
-// The reference text of the constants (empty until the constants' text is
-// linked in).
+// The reference text of the constants, in the constant table's order.
 std::span<const ConstantDoc> all_constant_docs();
 
 }  // namespace quorin

@@ -9,45 +9,12 @@
 
 #include "builtins/docs_tables.h"
 #include "frontend/registry.h"
+#include "frontend/signature_text.h"
 #include "frontend/types.h"
 #include "support/format.h"
 
 namespace quorin {
 namespace {
-
-std::u16string generic_word(TypeCode t) {
-  switch (t) {
-    case tc::GenericT: return u"T";
-    case tc::GenericK: return u"K";
-    case tc::GenericV: return u"V";
-    default: return std::u16string(type_word(t));
-  }
-}
-
-// A collection type with its element types; `elem` 0 leaves them generic.
-std::u16string collection_text(TypeCode t, uint16_t elem) {
-  std::u16string s(type_word(t));
-  if (t == tc::HashMap) return s + u"<K, V>";
-  return s + u"<" + (elem ? generic_word(elem) : std::u16string(u"T")) + u">";
-}
-
-std::u16string param_text(TypeCode p) {
-  if (p == tc::None) return u"任意类型";
-  if (is_by_ref(p)) return std::u16string(type_word(p - tc::RefBase)) + u"*";
-  if (is_array_param(p)) return std::u16string(type_word(p - tc::ArrayBase)) + u"[]";
-  if (is_int_var_param(p)) return u"int 变量";
-  if (is_collection(p)) return collection_text(p, 0);
-  if (p == tc::FuncPtr) return u"函数指针";
-  if (p == tc::CallOperand) return u"函数调用";
-  return generic_word(p);
-}
-
-std::u16string return_text(const BuiltinEntry& e) {
-  if (e.ret == tc::Void) return u"void";
-  if (is_collection(e.ret)) return collection_text(e.ret, e.elem);
-  if (e.ret == tc::FuncPtr) return u"函数指针";
-  return generic_word(e.ret);
-}
 
 // One registered name: its family and overloads in table order.
 struct NameInfo {
@@ -259,16 +226,16 @@ std::u16string signature_text(const BuiltinEntry& e) { return signature_text(e, 
 
 std::u16string signature_text(const BuiltinEntry& e, const char16_t* params) {
   std::vector<std::u16string> names = parameter_names(params, e.argc);
-  std::u16string s = return_text(e) + u" " + e.name + u"(";
+  std::u16string s = return_type_text(e) + u" " + e.name + u"(";
   for (int i = 0; i < e.argc; ++i) {
     if (i) s += u", ";
     TypeCode p = e.args[i];
     if (names.empty())
-      s += param_text(p);
+      s += param_type_text(p);
     else if (is_array_param(p))  // arrays are written as the name followed by []
       s += std::u16string(type_word(p - tc::ArrayBase)) + u" " + names[i] + u"[]";
     else
-      s += param_text(p) + u" " + names[i];
+      s += param_type_text(p) + u" " + names[i];
   }
   return s + u")";
 }

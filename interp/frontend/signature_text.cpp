@@ -31,13 +31,13 @@ std::u16string collection_text(TypeCode code, uint16_t elem) {
 }  // namespace
 
 std::u16string param_type_text(TypeCode code) {
-  if (code == tc::None) return u"值";
+  if (code == tc::None) return u"任意类型";
   if (code == tc::Void || (code >= tc::Byte && code <= tc::Bmp)) return std::u16string(type_word(code));
   if (is_collection(code)) return collection_text(code, 0);
   if (is_by_ref(code)) return std::u16string(type_word(code - tc::RefBase)) + u"*";
   if (code == tc::FuncPtr) return u"函数指针";
   if (is_array_param(code)) return std::u16string(type_word(code - tc::ArrayBase)) + u"[]";
-  if (is_int_var_param(code)) return std::u16string(type_word(code - tc::IntVarBase)) + u"*!";
+  if (is_int_var_param(code)) return std::u16string(type_word(code - tc::IntVarBase)) + u" 变量";
   if (is_generic(code)) return generic_letter(code);
   if (code == tc::CallOperand) return u"函数调用";
   return u"?";
@@ -46,15 +46,6 @@ std::u16string param_type_text(TypeCode code) {
 std::u16string return_type_text(const BuiltinEntry& e) {
   if (is_collection(e.ret)) return collection_text(e.ret, e.elem);
   return param_type_text(e.ret);
-}
-
-std::u16string signature_text(const BuiltinEntry& e) {
-  std::u16string out = return_type_text(e) + u" " + e.name + u"(";
-  for (int i = 0; i < e.argc; ++i) {
-    if (i) out += u", ";
-    out += param_type_text(e.args[i]);
-  }
-  return out + u")";
 }
 
 }  // namespace quorin

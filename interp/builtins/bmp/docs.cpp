@@ -1,6 +1,6 @@
 // Reference text of the Bmp builtins, the drawing builtins and the colour
 // helpers.
-#include "builtins/docs_part2.h"
+#include "builtins/docs_tables.h"
 
 namespace quorin {
 namespace {

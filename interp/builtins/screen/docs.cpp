@@ -1,6 +1,6 @@
 // Reference text of the screen builtins: metrics and scaling, pixel colours,
 // colour counts and searches, captures and bitmap searches.
-#include "builtins/docs_part2.h"
+#include "builtins/docs_tables.h"
 
 namespace quorin {
 namespace {

@@ -1,6 +1,6 @@
 // Reference text of the system-service builtins: clipboard, storage,
 // digests and Base64, GUIDs, colour texts, hardware and DLL functions.
-#include "builtins/docs_part2.h"
+#include "builtins/docs_tables.h"
 
 namespace quorin {
 namespace {

@@ -1,5 +1,5 @@
 // Reference text of the window builtins.
-#include "builtins/docs_part2.h"
+#include "builtins/docs_tables.h"
 
 namespace quorin {
 namespace {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "builtins/docs_tables.h"
 #include "builtins/tables.h"
 #include "editor_files.h"
 #include "frontend/registry.h"
@@ -41,6 +42,14 @@ void list_registry() {
   for (const char16_t* w : reserved_words()) std::printf("R %s\n", to_utf8(w).c_str());
 }
 
+// The one-line reference text of a builtin, shown in its call tip.
+std::u16string describe(std::u16string_view name) {
+  for (const quorin::FamilyDocs& f : quorin::builtin_docs())
+    for (const quorin::BuiltinDoc& d : f.entries)
+      if (d.name == name && d.summary) return d.summary;
+  return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +64,7 @@ int main(int argc, char** argv) {
   }
   std::filesystem::path out(argv[1]);
   if (!write_file(out / ef::kLanguagePath, ef::language_xml()) ||
-      !write_file(out / ef::kCompletionPath, ef::completion_xml())) {
+      !write_file(out / ef::kCompletionPath, ef::completion_xml(&describe))) {
     std::fprintf(stderr, "quorin-editor-files: 无法写入 %s\n", argv[1]);
     return 1;
   }

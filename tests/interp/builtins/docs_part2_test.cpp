@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "builtins/docs_part2.h"
+#include "builtins/docs_tables.h"
 #include "builtins/tables.h"
 #include "interp/frontend/compile_fixture.h"
 #include "support/format.h"

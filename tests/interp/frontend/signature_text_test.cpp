@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/registry.h"
+#include "builtins/reference.h"
 #include "frontend/signature_text.h"
 #include "support/format.h"
 
@@ -28,7 +29,7 @@ TEST(SignatureText, ReferenceArrayAndSpecialParameters) {
   EXPECT_EQ(first_signature(u"http_get"), "int http_get(string, string*)");
   EXPECT_EQ(first_signature(u"byte_array_to_string"), "string byte_array_to_string(byte[], int)");
   EXPECT_EQ(first_signature(u"dll_get_function", 1), "函数指针 dll_get_function(string, int*)");
-  EXPECT_EQ(first_signature(u"print"), "void print(值)");
+  EXPECT_EQ(first_signature(u"print"), "void print(任意类型)");
   EXPECT_EQ(first_signature(u"atexit"), "void atexit(函数调用)");
 }
 
@@ -40,7 +41,7 @@ TEST(SignatureText, EveryRegisteredSlotHasAText) {
       std::string s = to_utf8(signature_text(t.entries[i]));
       EXPECT_EQ(s.find('?'), std::string::npos) << s;
     }
-  EXPECT_EQ(to_utf8(param_type_text(41 + 3)), "int*!");
+  EXPECT_EQ(to_utf8(param_type_text(41 + 3)), "int 变量");
   EXPECT_EQ(to_utf8(param_type_text(30)), "Bmp*");
 }
 
