@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "builtins/docs.h"
 #include "builtins/excel/excel_builtins.h"
 #include "builtins/tables.h"
 #include "interp/frontend/compile_fixture.h"
+#include "support/format.h"
 
 namespace quorin {
 namespace {
@@ -171,6 +173,31 @@ TEST(OfficeNames, ValueTypeNamesDifferFromTheComLayerForSmallIntegers) {
   EXPECT_EQ(excel::value_type_name(0), u"empty");
   EXPECT_EQ(excel::value_type_name(9), u"未知(vt=9)\n");
   EXPECT_EQ(excel::value_type_name(8204), u"未知(vt=8204)\n");
+}
+
+}  // namespace
+}  // namespace quorin
+
+namespace quorin {
+FamilyDocs excel_docs();
+FamilyDocs ado_docs();
+namespace {
+
+// One reference entry per builtin name, none for a name not registered; the
+// examples compile.
+TEST(OfficeDocs, EveryBuiltinNameHasOneEntry) {
+  for (auto [table, docs] : {std::pair{excel_table(), excel_docs()}, std::pair{ado_table(), ado_docs()}}) {
+    std::set<std::u16string> names, documented;
+    for (size_t i = 0; i < table.count; ++i) names.insert(table.entries[i].name);
+    for (const BuiltinDoc& d : docs.entries) {
+      EXPECT_TRUE(documented.insert(d.name).second) << to_utf8(d.name);
+      EXPECT_NE(std::u16string_view(d.summary), u"");
+      if (d.example) {
+        EXPECT_EQ(testing::compile_text(to_utf8(d.example)).errors(), "") << to_utf8(d.name);
+      }
+    }
+    EXPECT_EQ(documented, names) << to_utf8(docs.family);
+  }
 }
 
 }  // namespace
