@@ -146,7 +146,9 @@ println(workbooks_get_count(books))
 int again = workbooks_open(books, "$Tsales.CSV")
 int first = excel_get_active_worksheet(app)
 println(worksheet_get_name(first) + " " + worksheet_get_cell_value_string(first, 2, 1) + " " + worksheet_get_cell_value_double(first, 3, 2) + " " + worksheet_get_range_value_type_name(first, "D2"))
-println(workbooks_open(books, "$Tmissing.csv"))
+int missing = workbooks_open(books, "$Tmissing.csv")
+int code = get_last_error()
+println(missing + " " + code)
 com_object_free(first)
 com_object_free(again)
 com_object_free(sheet)
@@ -169,7 +171,7 @@ com_object_free(app)
             "0\n1\n1\n1\n1\n0\n"
             "0\n"
             "sales 苹果, 红 5000000000.000000 boolean\n"
-            "0\n");
+            "0 -2146827284\n");
   const std::string csv = slurp(folder + "sales.CSV");
   EXPECT_EQ(csv,
             "产品,数量,单价,在售,\r\n"
