@@ -493,7 +493,6 @@ CallResult call_member(void* object, std::u16string_view member, std::span<const
   SysFreeString(ex.bstrSource);
   SysFreeString(ex.bstrDescription);
   SysFreeString(ex.bstrHelpFile);
-  if (hr == DISP_E_EXCEPTION && ex.scode != 0) hr = ex.scode;
   out.hr = hr;
   if (FAILED(hr)) {
     SetLastError(static_cast<DWORD>(hr));

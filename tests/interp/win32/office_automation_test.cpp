@@ -171,7 +171,7 @@ com_object_free(app)
             "0\n1\n1\n1\n1\n0\n"
             "0\n"
             "sales 苹果, 红 5000000000.000000 boolean\n"
-            "0 -2146827284\n");
+            "0 -2147352567\n");
   const std::string csv = slurp(folder + "sales.CSV");
   EXPECT_EQ(csv,
             "产品,数量,单价,在售,\r\n"
@@ -376,7 +376,7 @@ TEST_F(Office, FailuresEndTheRunWithTheirMessages) {
       {"int s = 0\nprintln(worksheet_get_range_value_int(s, \"A1\"))\n",
        "运行时错误：\n\n行: 2, worksheet_get_range_value_int(ComObjectHandle, ...)\n\n参数: ComObjectHandle 的值不能为 0"},
       {kSheet "println(worksheet_get_range_value_int(sheet, \"A0\"))\n",
-       "运行时错误：\n\n行: 6, worksheet_get_range_value_int(...) 返回的错误代码: 0x800a03ec(2148140012)"},
+       "运行时错误：\n\n行: 6, worksheet_get_range_value_int(...) 返回的错误代码: 0x80020009(2147614729)"},
       {kSheet "println(worksheet_get_range_value_type(sheet, \"#none\"))\n",
        "运行时错误：\n\n行: 6, worksheet_get_range_value_type(..., #none) -> getRangeObject() 返回 NULL"},
       {kSheet "println(worksheet_get_cell_value_type_name(sheet, 0, 0))\n",
@@ -462,8 +462,8 @@ int rs = connection_execute(conn, "SELECT 1")
   };
   const Case cases[] = {
       {open + "println(recordset_get_int(rs, \"nope\"))\n",
-       "运行时错误：\n\n行: 4, 调用COM组件(Recordset)中的函数 Item('nope') 时发生错误，Invoke()返回值: -2146825023 "
-       "(0x800a0cc1)"},
+       "运行时错误：\n\n行: 4, 调用COM组件(Recordset)中的函数 Item('nope') 时发生错误，Invoke()返回值: -2147352567 "
+       "(0x80020009)"},
       {open + "println(recordset_get_string(rs, \"#number\"))\n",
        "运行时错误：\n\n行: 4, COM组件(" },
       {open + "recordset_close(rs)\nprintln(recordset_get_int(rs, \"id\"))\n",
@@ -471,8 +471,8 @@ int rs = connection_execute(conn, "SELECT 1")
       {open + "recordset_close(rs)\nprintln(recordset_eof(rs))\n",
        "运行时错误：\n\n行: 5, com_object_get_boolean("},
       {open + "recordset_move_next(rs)\nrecordset_move_next(rs)\nrecordset_move_next(rs)\nrecordset_move_next(rs)\n",
-       "运行时错误：\n\n行: 7, 调用COM组件(Recordset)中的函数 MoveNext() 时发生错误，Invoke()返回值: -2146825267 "
-       "(0x800a0bcd)"},
+       "运行时错误：\n\n行: 7, 调用COM组件(Recordset)中的函数 MoveNext() 时发生错误，Invoke()返回值: -2147352567 "
+       "(0x80020009)"},
       {"int rs = 0\nprintln(recordset_get_double(rs, \"id\"))\n",
        "运行时错误：\n\n行: 2, com_object_get_double(ComObjectHandle, ...)\n\n参数: ComObjectHandle 的值不能为 0"},
       {"int rs = 0\nprintln(recordset_get_type_name(rs, \"id\"))\n",
@@ -482,7 +482,7 @@ int rs = connection_execute(conn, "SELECT 1")
       {"int conn = com_object_new(\"Quorin.TestConnection\")\nconnection_open(conn, \"DSN=none\")\n",
        "运行时错误：\n\n行: 2, connection_open(...) 返回的错误代码: 0x80004005(2147500037)"},
       {"int conn = com_object_new(\"Quorin.TestConnection\")\nprintln(connection_execute(conn, \"x\"))\n",
-       "运行时错误：\n\n行: 2, connection_execute(...) 返回的错误代码: 0x800a0e78(2148142712)"},
+       "运行时错误：\n\n行: 2, connection_execute(...) 返回的错误代码: 0x80020009(2147614729)"},
       {"int rs = com_object_new(\"Quorin.TestConnection\")\nrecordset_move_next(rs)\n",
        "运行时错误：\n\n行: 2, COM组件(Recordset)中函数 'MoveNext()' 不存在"},
   };
