@@ -236,22 +236,22 @@ com_object_free(app)
 )");
   EXPECT_EQ(o.error, "");
   EXPECT_EQ(o.out,
-            // Cells: the row first in the caller's order (so the column is
+            // Cells: row then column in the caller's order (so the column is
             // the first variant passed), both VT_I4; Value put as VT_I4.
-            "Cells:3(3,3) Value:4(=3)\n"
+            "Cells:3(3:3,3:7) Value:4(=3)\n"
             "Range:3(8) Value:4(=6) Range:3(8) Value:4(=7) Range:3(8) Value:4(=20) Range:3(8) Value:4(=11) "
             "Range:3(8) Value:4(=5) Range:3(8) Value:4(=8)\n"
             "6 7 1\n"
-            "Cells:3(3,3) Font:2() Color:4(=3) Range:3(8) Font:2() ColorIndex:4(=3) Range:3(8) Font:2() "
-            "FontStyle:4(=8) Cells:3(3,3) Font:2() Name:4(=8) Range:3(8) Font:2() Size:4(=3)\n"
+            "Cells:3(3:2,3:2) Font:2() Color:4(=3) Range:3(8) Font:2() ColorIndex:4(=3) Range:3(8) Font:2() "
+            "FontStyle:4(=8) Cells:3(3:1,3:1) Font:2() Name:4(=8) Range:3(8) Font:2() Size:4(=3)\n"
             "255 3 3\n"
             "加粗 黑体 14\n"
             "30.500000 13.500000 20.000000 30.500000 20.000000\n"
-            "Cells:3(3,3) RowHeight:2() Cells:3(3,3) RowHeight:2() Cells:3(3,3) ColumnWidth:2() Range:3(8) "
+            "Cells:3(3:5,3:1) RowHeight:2() Cells:3(3:6,3:1) RowHeight:2() Cells:3(3:1,3:3) ColumnWidth:2() Range:3(8) "
             "RowHeight:2() Range:3(8) ColumnWidth:2()\n"
             "9.000000 3.000000\n"
             "0\n"
-            "SaveAs:3(8,3) SaveAs:3(8,3) SaveAs:3(8,3)\n"
+            "SaveAs:3(8,3:56) SaveAs:3(8,3:60) SaveAs:3(8,3:6)\n"
             "1\n");
 }
 
@@ -306,7 +306,7 @@ excel_quit(app)
   EXPECT_EQ(o.error, "");
   EXPECT_EQ(o.out,
             "0 0\n"
-            "Count:2() Item:3(3) Add:3(1,9)\n"
+            "Count:2() Item:3(3:3) Add:3(1,9)\n"
             "Sheet1 Sheet2 Sheet3 Sheet4 Sheet4\n"
             "Sheet2 Sheet3 Sheet4\n"
             "3\n"
