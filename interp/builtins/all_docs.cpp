@@ -37,6 +37,8 @@ const KnownFamily kFamilies[] = {
     {u"bmp", u"Bmp 位图与绘图", &bmp_table, &bmp_docs},
     {u"files", u"文件与文件夹", &files_table, &files_docs},
     {u"com", u"COM 组件", &com_table, &com_docs},
+    {u"excel", u"Excel 自动化", &excel_table, &excel_docs},
+    {u"ado", u"ADO 数据库", &ado_table, &ado_docs},
 };
 
 struct Built {

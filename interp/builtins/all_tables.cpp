@@ -22,6 +22,8 @@ std::span<const BuiltinTable> builtin_tables() {
       bmp_table(),
       files_table(),
       com_table(),
+      excel_table(),
+      ado_table(),
   };
   return tables;
 }

@@ -21,5 +21,7 @@ BuiltinTable screen_table();
 BuiltinTable bmp_table();
 BuiltinTable files_table();
 BuiltinTable com_table();
+BuiltinTable excel_table();
+BuiltinTable ado_table();
 
 }  // namespace quorin

@@ -449,6 +449,67 @@ int32_t hand_out_object(Runtime& rt, void* dispatch) {
   return hand_out(run_state(rt), static_cast<IDispatch*>(dispatch), true);
 }
 
+void* checked_dispatch(Runtime& rt, std::u16string_view builtin, int32_t handle) {
+  return checked_object(rt, builtin, handle);
+}
+
+CallResult call_member(void* object, std::u16string_view member, std::span<const CallArg> args, uint16_t flags) {
+  CallResult out;
+  IDispatch* obj = static_cast<IDispatch*>(object);
+  std::wstring name = wide(member);
+  LPOLESTR names[1] = {name.data()};
+  DISPID id = DISPID_UNKNOWN;
+  HRESULT hr = obj->GetIDsOfNames(IID_NULL, names, 1, kLocale, &id);
+  if (FAILED(hr)) {
+    out.hr = hr;
+    out.found = false;
+    SetLastError(static_cast<DWORD>(hr));
+    return out;
+  }
+  const size_t n = args.size();
+  std::vector<VARIANT> vars(n);
+  for (size_t i = 0; i < n; ++i) {
+    VARIANT& v = vars[n - 1 - i];
+    std::memset(&v, 0, sizeof v);
+    const CallArg& a = args[i];
+    switch (a.kind) {
+      case CallArg::Kind::Int: v.vt = VT_I4; v.lVal = a.i; break;
+      case CallArg::Kind::Text:
+        v.vt = VT_BSTR;
+        v.bstrVal = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(a.text.data()), a.text.size());
+        break;
+      case CallArg::Kind::Null: v.vt = VT_NULL; break;
+      case CallArg::Kind::Object: v.vt = VT_DISPATCH; v.pdispVal = static_cast<IDispatch*>(a.object); break;
+    }
+  }
+  DISPPARAMS params = {vars.data(), nullptr, static_cast<UINT>(n), 0};
+  Variant result;
+  EXCEPINFO ex;
+  std::memset(&ex, 0, sizeof ex);
+  UINT arg_err = 0;
+  hr = obj->Invoke(id, IID_NULL, kLocale, flags, &params, &result.v, &ex, &arg_err);
+  for (VARIANT& v : vars)
+    if (v.vt == VT_BSTR) SysFreeString(v.bstrVal);
+  SysFreeString(ex.bstrSource);
+  SysFreeString(ex.bstrDescription);
+  SysFreeString(ex.bstrHelpFile);
+  out.hr = hr;
+  if (FAILED(hr)) {
+    SetLastError(static_cast<DWORD>(hr));
+    return out;
+  }
+  out.type = result.v.vt;
+  out.object = dispatch_of(result.v);
+  VARIANT as_int;
+  VariantInit(&as_int);
+  if (!out.object && SUCCEEDED(VariantChangeType(&as_int, &result.v, 0, VT_I4))) out.number = as_int.lVal;
+  return out;
+}
+
+void release_object(void* object) {
+  if (object) static_cast<IDispatch*>(object)->Release();
+}
+
 // ---- creation and release ----
 
 int32_t com_initialize(Runtime& rt) {
