@@ -1,5 +1,6 @@
 // Registry entries of the COM automation builtins (59 signatures).
 #include "builtins/com/com_builtins.h"
+#include "builtins/com/unavailable.h"
 #include "builtins/com/variant_text.h"
 #include "builtins/tables.h"
 
@@ -9,23 +10,7 @@ namespace {
 #if defined(_WIN32)
 #define COM_ENTRY(f, name) builtin<&com::f>(name)
 #else
-// Without COM the signatures are registered all the same, so that scripts
-// check; calling one ends the run with a runtime error.
-Payload unavailable_here(Runtime& rt, const CallRecord& c) {
-  rt.fail(com::windows_only_message(c.entry ? c.entry->name : c.name.c_str()));
-}
-
-template <class F>
-constexpr BuiltinEntry unavailable(const char16_t* name) {
-  using Sig = native::Signature<F*>;
-  BuiltinEntry e{};
-  e.name = name;
-  e.invoke = &unavailable_here;
-  native::fill_codes(e, static_cast<typename Sig::Params*>(nullptr));
-  e.ret = native::Result<typename Sig::Ret>::code;
-  return e;
-}
-#define COM_ENTRY(f, name) unavailable<decltype(com::f)>(name)
+#define COM_ENTRY(f, name) com::unavailable<decltype(com::f)>(name)
 #endif
 
 constexpr BuiltinEntry kEntries[] = {
