@@ -229,15 +229,16 @@ std::u16string signature_text(const BuiltinEntry& e, const char16_t* params) {
   std::u16string s = return_type_text(e) + u" " + e.name + u"(";
   for (int i = 0; i < e.argc; ++i) {
     if (i) s += u", ";
-    TypeCode p = e.args[i];
-    if (names.empty())
-      s += param_type_text(p);
-    else if (is_array_param(p))  // arrays are written as the name followed by []
-      s += std::u16string(type_word(p - tc::ArrayBase)) + u" " + names[i] + u"[]";
-    else
-      s += param_type_text(p) + u" " + names[i];
+    s += parameter_text(e.args[i], names.empty() ? std::u16string_view() : names[i]);
   }
   return s + u")";
+}
+
+std::u16string parameter_text(TypeCode type, std::u16string_view name) {
+  if (name.empty()) return param_type_text(type);
+  if (is_array_param(type))  // arrays are written as the name followed by []
+    return std::u16string(type_word(type - tc::ArrayBase)) + u" " + std::u16string(name) + u"[]";
+  return param_type_text(type) + u" " + std::u16string(name);
 }
 
 std::vector<std::u16string> parameter_names(const char16_t* params, int argc) {

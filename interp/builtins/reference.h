@@ -19,6 +19,9 @@ std::u16string signature_text(const BuiltinEntry& e, const char16_t* params);
 // The names a ParamNames text gives an overload of `argc` parameters, or
 // nothing when no form fits.
 std::vector<std::u16string> parameter_names(const char16_t* params, int argc);
+// One parameter as the signatures write it: "int x", "int* x", "int values[]",
+// or the type alone when `name` is empty.
+std::u16string parameter_text(TypeCode type, std::u16string_view name);
 
 struct ReferencePage {
   std::string file;  // e.g. "index.md", "strings.md", "constants.md"

@@ -30,8 +30,10 @@ def read_registry(cmd):
     for line in out.splitlines():
         kind, rest = line.split(" ", 1)
         if kind == "B":
-            parts = rest.split()
-            builtins.setdefault(parts[0], []).append([int(c) for c in parts[2:]])
+            # "name argc code… [: param…]": the parameter names when the reference gives them
+            types, _, names = rest.partition(" : ")
+            parts = types.split()
+            builtins.setdefault(parts[0], []).append(([int(c) for c in parts[2:]], names.split()))
         elif kind == "C":
             constants.append(rest)
         elif kind == "K":
@@ -72,14 +74,27 @@ def check_completion(path, builtins, constants, keywords, reserved):
             fail(f"auto-completion: '{name}' has {len(overloads)} overloads, the registry {len(want)}")
             continue
         cost = 24 if len(overloads) > 1 else 0
-        for o, codes in zip(overloads, want):
+        named, unnamed, naming_cost = 0, 0, 0
+        for o, (codes, names) in zip(overloads, want):
             params = [p.get("name") for p in o.findall("Param")]
             if len(params) != len(codes) or any(not p for p in params) or o.get("retVal") in (None, ""):
                 fail(f"auto-completion: '{name}' overload {params} does not match {codes}")
             cost += len(o.get("retVal", "").encode()) + len(o.get("descr", "").encode())
             cost += sum(len(p.encode()) + 2 for p in params)
+            # A named parameter reads "type name" ("type name[]" for arrays).
+            for p, n in zip(params, names):
+                if p.endswith(" " + n) or p.endswith(" " + n + "[]"):
+                    named += 1
+                else:
+                    unnamed += 1
+                    naming_cost += len(n.encode()) + 1
         if cost > CALL_TIP_BUDGET:
             fail(f"auto-completion: call tip of '{name}' needs {cost} bytes, more than {CALL_TIP_BUDGET}")
+        # Names are left out only all together, and only when they do not fit.
+        if named and unnamed:
+            fail(f"auto-completion: '{name}' names some of its parameters and not others")
+        elif unnamed and cost + naming_cost <= CALL_TIP_BUDGET:
+            fail(f"auto-completion: '{name}' leaves out parameter names that fit its call tip")
 
 
 def check_language(path, builtins, constants, keywords, reserved):

@@ -36,7 +36,7 @@ endif
     {u"bmp_get_bytes_len", u"返回把 bmp 存成 BMP 文件内容所需的字节数（54 字节文件头加像素数据），空图片返回 -1。"},
     {u"bmp_get_bytes",
      u"把 bmp 以 BMP 文件内容（文件头加像素数据）写到字节数组 bytes 的开头，成功返回 1，空图片返回 0；n 或数组长度小于 bmp_get_bytes_len 时为运行时错误。"},
-    {u"bmp_equal", u"两张图片的位数、宽度、数据长度和每个字节都相同时返回 1，否则返回 0。"},
+    {u"bmp_equal", u"图片 a 和 b 的位数、宽度、数据长度和每个字节都相同时返回 1，否则返回 0。"},
     {u"bmp_clone", u"返回 bmp 的一份独立副本（赋值只是共用同一张图片，修改其一会影响另一个）。"},
     {u"bmp_reset", u"释放 bmp 的像素数据，使它成为宽高都为 0 的空图片。"},
 
@@ -59,13 +59,13 @@ release_dc(0, dc)
 )"},
     {u"release_dc", u"归还用 get_dc 取得的窗口 hwnd 的绘图设备 hdc；成功返回 1。"},
     {u"create_compatible_dc", u"创建一个与设备 hdc 兼容的内存绘图设备，返回其句柄，用完须用 delete_dc 删除；失败返回 0。"},
-    {u"delete_dc", u"删除用 create_compatible_dc 创建的绘图设备；成功返回非 0。"},
+    {u"delete_dc", u"删除用 create_compatible_dc 创建的绘图设备 hdc；成功返回非 0。"},
     {u"create_compatible_bitmap", u"创建一个与设备 hdc 兼容、宽 w 高 h 的位图，返回其句柄，用完须用 delete_object 删除；失败返回 0。"},
     {u"select_object", u"把画笔、画刷或位图 obj 选入设备 hdc，返回原先选入的同类对象的句柄（以便恢复）；失败返回 0。"},
     {u"delete_object", u"删除画笔、画刷或位图等绘图对象 obj（不能删除仍选在设备中的对象）；成功返回非 0。"},
     {u"create_pen", u"创建一支线型为 style（qrPS_SOLID 等）、宽 width 像素、颜色为 color 的画笔，返回其句柄；失败返回 0。"},
     {u"create_solid_brush", u"创建一把颜色为 color 的实心画刷，返回其句柄；失败返回 0。"},
-    {u"get_stock_object", u"返回系统备用的画笔或画刷（qrBLACK_BRUSH、qrNULL_BRUSH、qrWHITE_PEN 等）的句柄，这些对象不需要删除。"},
+    {u"get_stock_object", u"返回系统备用的画笔或画刷 which（qrBLACK_BRUSH、qrNULL_BRUSH、qrWHITE_PEN 等）的句柄，这些对象不需要删除。"},
     {u"bit_blt",
      u"把设备 src 中以 (sx, sy) 为左上角的 w × h 区域按光栅操作 rop（qrSRCCOPY 等）复制到设备 dst 的 (x, y) 处；成功返回非 0。"},
     {u"set_pixel", u"把设备 hdc 上 (x, y) 处的像素设为颜色 color，返回实际设置的颜色，失败返回 -1。"},
@@ -92,8 +92,50 @@ println(rv(c) + ", " + gv(c) + ", " + bv(c))
     {u"bv", u"返回颜色 c 右移 16 位的值，即蓝色分量（颜色高字节不为 0 时也保留在结果里）。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"bmp_file_read", u"path, bmp"},
+    {u"bmp_file_write", u"path, bmp"},
+    {u"bmp_read_data", u"bmp, bytes, n"},
+    {u"bmp_get_width", u"bmp"},
+    {u"bmp_get_height", u"bmp"},
+    {u"bmp_get_bit_count", u"bmp"},
+    {u"bmp_get_len", u"bmp"},
+    {u"bmp_get_bytes_len", u"bmp"},
+    {u"bmp_get_bytes", u"bmp, bytes, n"},
+    {u"bmp_equal", u"a, b"},
+    {u"bmp_clone", u"bmp"},
+    {u"bmp_reset", u"bmp"},
+    {u"get_dc", u"hwnd"},
+    {u"release_dc", u"hwnd, hdc"},
+    {u"create_compatible_dc", u"hdc"},
+    {u"delete_dc", u"hdc"},
+    {u"create_compatible_bitmap", u"hdc, w, h"},
+    {u"select_object", u"hdc, obj"},
+    {u"delete_object", u"obj"},
+    {u"create_pen", u"style, width, color"},
+    {u"create_solid_brush", u"color"},
+    {u"get_stock_object", u"which"},
+    {u"bit_blt", u"dst, x, y, w, h, src, sx, sy, rop"},
+    {u"set_pixel", u"hdc, x, y, color"},
+    {u"set_pixel_v", u"hdc, x, y, color"},
+    {u"get_pixel", u"hdc, x, y"},
+    {u"line", u"hdc, x1, y1, x2, y2"},
+    {u"rectangle", u"hdc, l, t, r, b"},
+    {u"fill_rect", u"hdc, l, t, r, b, brush"},
+    {u"round_rect", u"hdc, l, t, r, b, w, h"},
+    {u"ellipse", u"hdc, l, t, r, b"},
+    {u"arc", u"hdc, l, t, r, b, x1, y1, x2, y2"},
+    {u"pie", u"hdc, l, t, r, b, x1, y1, x2, y2"},
+    {u"chord", u"hdc, l, t, r, b, x1, y1, x2, y2"},
+    {u"draw_bmp", u"hdc, x, y, bmp"},
+    {u"rgb", u"r, g, b"},
+    {u"rv", u"c"},
+    {u"gv", u"c"},
+    {u"bv", u"c"},
+};
+
 }  // namespace
 
-FamilyDocs bmp_docs() { return {u"bmp", u"Bmp 位图与绘图", kDocs}; }
+FamilyDocs bmp_docs() { return {u"bmp", u"Bmp 位图与绘图", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -6,7 +6,7 @@ namespace {
 
 constexpr BuiltinDoc kDocs[] = {
     {u"arraylist_reset_capacity_factor",
-     u"调整动态数组的容量和每次扩充的步长（都至少为 10）；要添加大量元素时先调用它可减少搬移。"},
+     u"把动态数组 list 的容量调为 capacity、每次扩充的步长调为 increment（都至少为 10）；要添加大量元素时先调用它可减少搬移。"},
     {u"arraylist_add", u"在动态数组末尾添加一个元素；元素类型必须与声明的类型完全相同。",
      uR"q(
 ArrayList<string> names
@@ -22,7 +22,7 @@ ArrayList{"王五", "张三", "李四"}
 张三
 3
 )q"},
-    {u"arraylist_insert", u"在下标 index 处插入元素，后面的元素后移；i 等于元素个数时相当于添加到末尾，超出范围时报运行时错误。"},
+    {u"arraylist_insert", u"在下标 index 处插入元素，后面的元素后移；index 等于元素个数时相当于添加到末尾，超出范围时报运行时错误。"},
     {u"arraylist_index_of", u"返回第一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"arraylist_last_index_of", u"返回最后一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"arraylist_contains", u"动态数组中有等于给定值的元素时返回 1，否则返回 0。"},
@@ -61,7 +61,7 @@ LinkedList{0, 1, 2}
 2
 )q"},
     {u"linkedlist_add_first", u"在链表开头插入一个元素。"},
-    {u"linkedlist_insert", u"在下标 index 处插入元素；i 等于元素个数时添加到末尾，超出范围时报运行时错误。"},
+    {u"linkedlist_insert", u"在下标 index 处插入元素；index 等于元素个数时添加到末尾，超出范围时报运行时错误。"},
     {u"linkedlist_index_of", u"返回第一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"linkedlist_last_index_of", u"返回最后一个等于给定值的元素的下标，找不到返回 -1。"},
     {u"linkedlist_contains", u"链表中有等于给定值的元素时返回 1，否则返回 0。"},
@@ -126,7 +126,7 @@ endloop
 };
 
 constexpr ParamNames kParams[] = {
-    {u"arraylist_reset_capacity_factor", u"list, capacity, step"},
+    {u"arraylist_reset_capacity_factor", u"list, capacity, increment"},
     {u"arraylist_add", u"list, x"},
     {u"arraylist_insert", u"list, index, x"},
     {u"arraylist_index_of", u"list, x"},

@@ -6,14 +6,14 @@ namespace {
 
 constexpr BuiltinDoc kDocs[] = {
     {u"time",
-     u"不带参数时返回当前本地时间的日期时间值（double，自 1899-12-30 起的天数）；带年、月、日、时、分、秒时返回该时刻，字段无效时返回 0.0。",
+     u"不带参数时返回当前本地时间的日期时间值（double，自 1899-12-30 起的天数）；带年 y、月 mo、日 d、时 h、分 mi、秒 s 时返回该时刻，字段无效时返回 0.0。",
      uR"q(
 double t = time(2024, 1, 7, 8, 30, 0)
 println(get_date_time(t))
 println(weekday(t))
 )q",
      u"2024-01-07 08:30:00\n1"},
-    {u"date", u"不带参数时返回今天 0 点的日期时间值；带年、月、日时返回该日 0 点，日期无效时返回 0.0。"},
+    {u"date", u"不带参数时返回今天 0 点的日期时间值；带年 y、月 mo、日 d 时返回该日 0 点，日期无效时返回 0.0。"},
     {u"time_s", u"返回当前的 Unix 时间（自 1970-01-01 UTC 起的秒数，long）。"},
     {u"time_ms", u"返回当前的 Unix 时间（毫秒，long），可用来计算耗时。",
      uR"q(
@@ -62,8 +62,8 @@ println(date_diff_s(a, b))
 };
 
 constexpr ParamNames kParams[] = {
-    {u"time", u"year, month, day, hour, minute, second"},
-    {u"date", u"year, month, day"},
+    {u"time", u"y, mo, d, h, mi, s"},
+    {u"date", u"y, mo, d"},
     {u"year", u"t"},
     {u"month", u"t"},
     {u"day", u"t"},

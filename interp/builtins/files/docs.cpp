@@ -61,7 +61,7 @@ file_close(f)
     {u"file_exist", u"文件 path 存在且可以读取时返回 1，否则（包括 path 是文件夹）返回 0。"},
     {u"file_len", u"返回文件 path 的字节数（long），打不开时返回 -1。"},
     {u"file_copy", u"把文件 src 复制为 dst；fail_if_exists 非 0 时 dst 已存在就不复制；成功返回 1，否则返回 0。"},
-    {u"file_rename", u"把文件 old 改名（或移动）为 new；old 不存在或失败时返回 0，成功返回 1。"},
+    {u"file_rename", u"把文件 old_path 改名（或移动）为 new_path；old_path 不存在或失败时返回 0，成功返回 1。"},
     {u"file_delete", u"删除文件 path；成功返回 1，文件不存在或删除失败返回 0。"},
     {u"folder_create", u"创建文件夹 path，缺少的上级文件夹一并创建；新建了文件夹返回 1，已存在或失败返回 0。",
      uR"(# 创建多级文件夹并在里面写一个文件
@@ -72,7 +72,7 @@ if folder_exist(dir) == 1
 endif
 )"},
     {u"folder_exist", u"文件夹 path 存在时返回 1，否则返回 0。"},
-    {u"folder_rename", u"把文件夹 old 改名（或移动）为 new；old 不存在或失败时返回 0，成功返回 1。"},
+    {u"folder_rename", u"把文件夹 old_path 改名（或移动）为 new_path；old_path 不存在或失败时返回 0，成功返回 1。"},
     {u"folder_delete", u"删除空文件夹 path；成功返回 1，文件夹不存在、不为空或删除失败返回 0。"},
     {u"folder_get_subfolder_list",
      u"把文件夹 path（须为完整路径）下的子文件夹的完整路径追加到 ArrayList<string> list（名称以 . 开头的跳过），recursive 非 0 时逐层包括更深的子文件夹；成功返回 1，无法列出返回 0。"},
@@ -110,15 +110,55 @@ if file_dialog_show_open("选择文本文件", path, "", "文本文件 (*.txt)|*
 endif
 )"},
     {u"file_dialog_show_open_multi_select",
-     u"显示可多选的“打开文件”对话框（标题、初始文件夹、过滤器同 file_dialog_show_open），用户确定时把各个所选文件的完整路径追加到 list 并返回 1，取消返回 0。"},
+     u"显示可多选的“打开文件”对话框（标题 title、初始文件夹 folder、过滤器 filter 同 file_dialog_show_open），用户确定时把各个所选文件的完整路径追加到 list 并返回 1，取消返回 0。"},
     {u"file_dialog_show_save",
      u"显示“另存为”对话框（标题 title，初始文件夹 folder，过滤器 filter，默认扩展名 ext），用户确定时把文件的完整路径放入 path 并返回 1，取消返回 0。"},
     {u"folder_dialog_show",
      u"显示选择文件夹的对话框（标题 title，从 path 所指的文件夹开始），allow_new 非 0 时可新建文件夹；用户确定时把所选文件夹放入 path 并返回 1，取消返回 0。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"file_read", u"path, text, charset"},
+    {u"file_write", u"path, text, mode, charset"},
+    {u"file_open", u"path, mode"},
+    {u"file_close", u"f"},
+    {u"file_eof", u"f"},
+    {u"file_rewind", u"f"},
+    {u"file_error", u"f"},
+    {u"file_clear_error", u"f"},
+    {u"file_flush", u"f"},
+    {u"file_get_error_message", u"n"},
+    {u"file_read_char", u"f"},
+    {u"file_write_char", u"f, ch"},
+    {u"file_read_line", u"f, text"},
+    {u"file_write_text", u"f, text"},
+    {u"file_read_data", u"f, bytes, n"},
+    {u"file_write_data", u"f, bytes, n"},
+    {u"file_exist", u"path"},
+    {u"file_len", u"path"},
+    {u"file_copy", u"src, dst, fail_if_exists"},
+    {u"file_rename", u"old_path, new_path"},
+    {u"file_delete", u"path"},
+    {u"folder_create", u"path"},
+    {u"folder_exist", u"path"},
+    {u"folder_rename", u"old_path, new_path"},
+    {u"folder_delete", u"path"},
+    {u"folder_get_subfolder_list", u"path, list, recursive"},
+    {u"folder_get_file_list", u"path, list, pattern, recursive"},
+    {u"set_current_directory", u"path"},
+    {u"get_system_folder_path", u"csidl"},
+    {u"get_short_path", u"path"},
+    {u"get_long_path", u"path"},
+    {u"get_full_path", u"path"},
+    {u"get_error_message", u"n"},
+    {u"file_dialog_show_open", u"title, path, folder, filter"},
+    {u"file_dialog_show_open_multi_select", u"title, list, folder, filter"},
+    {u"file_dialog_show_save", u"title, path, folder, filter, ext"},
+    {u"folder_dialog_show", u"title, path, allow_new"},
+};
+
 }  // namespace
 
-FamilyDocs files_docs() { return {u"files", u"文件与文件夹", kDocs}; }
+FamilyDocs files_docs() { return {u"files", u"文件与文件夹", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -33,9 +33,9 @@ endif
     {u"screen_get_color_for_mouse_over_at",
      u"先把鼠标移到 (x, y) 让悬停效果出现，再读取该点的颜色，最后把鼠标移回原处；返回颜色，坐标在屏幕外时返回 -1。"},
     {u"screen_get_colors",
-     u"把以 (x, y) 为左上角、宽 w 高 h 的区域的颜色按列（从左到右，每列从上到下）写入 int 数组，数组放不下的部分不写；w 或 h ≤ 0 时不写。"},
+     u"把以 (x, y) 为左上角、宽 w 高 h 的区域的颜色按列（从左到右，每列从上到下）写入 int 数组 colors，数组放不下的部分不写；w 或 h ≤ 0 时不写。"},
     {u"screen_colors_equal",
-     u"把以 (x, y) 为左上角、宽 w 高 h 的区域与 int 数组中按列排列的颜色逐一比较，全部相同返回 1，否则返回 0。"},
+     u"把以 (x, y) 为左上角、宽 w 高 h 的区域与 int 数组 colors 中按列排列的颜色逐一比较，全部相同返回 1，否则返回 0。"},
     {u"screen_get_color_count",
      u"统计区域 (x, y, w, h) 中符合颜色描述 spec 的像素个数并返回；spec 如 \"FF0000-101010|00FF00\"，以 ^ 开头表示取反；相似度 sim 在 0 与 1 之间时放宽比较（省略为精确）。",
      uR"(# 统计左上角 200 × 100 区域中接近纯红的像素个数
@@ -103,8 +103,31 @@ endif
      u"在窗口 hwnd 的客户区（可限定为 x, y, w, h 区域，窗口被遮挡时也可）中查找图片 bmp，找到时把客户区坐标写入 fx、fy 并返回 1，否则返回 0；相似度 sim 和线程数 threads 同 screen_find_bmp。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"screen_position_physical_to_logical", u"x, y, lx, ly"},
+    {u"screen_position_logical_to_physical", u"x, y, px, py"},
+    {u"screen_get_color_at", u"x, y"},
+    {u"screen_get_color_for_mouse_over_at", u"x, y"},
+    {u"screen_get_colors", u"x, y, w, h, colors"},
+    {u"screen_colors_equal", u"x, y, w, h, colors"},
+    {u"screen_get_color_count", u"x, y, w, h, spec, sim"},
+    {u"screen_found_color_count", u"x, y, w, h, spec, n, sim"},
+    {u"screen_find_color", u"color, x, y"},
+    {u"screen_find_color_from_area", u"x, y, w, h, color, fx, fy"},
+    {u"window_get_color_at", u"hwnd, x, y"},
+    {u"window_find_color", u"hwnd, color, fx, fy, x, y, w, h"},
+    {u"screen_get_bmp", u"x, y, w, h"},
+    {u"screen_bmp_equal", u"x, y, bmp"},
+    {u"window_get_bmp", u"hwnd, x, y, w, h"},
+    {u"screen_find_bmp", u"bmp, x, y, sim, threads"},
+    {u"screen_find_bmp_from_area", u"x, y, w, h, bmp, fx, fy, sim, threads"},
+    {u"bmp_find_bmp", u"hay, needle, x, y, sim, threads"},
+    {u"bmp_find_bmp_from_area", u"hay, x, y, w, h, needle, fx, fy, sim, threads"},
+    {u"window_find_bmp", u"hwnd, bmp, fx, fy, sim, threads, x, y, w, h"},
+};
+
 }  // namespace
 
-FamilyDocs screen_docs() { return {u"screen", u"屏幕、取色与找图", kDocs}; }
+FamilyDocs screen_docs() { return {u"screen", u"屏幕、取色与找图", kDocs, kParams}; }
 
 }  // namespace quorin

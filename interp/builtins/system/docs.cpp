@@ -65,7 +65,7 @@ endif
      u"把 Base64 文字 text 解码到字节数组 bytes；成功返回 1，n 小于解码后的字节数或 text 无效时返回 0。"},
     {u"guid", u"生成一个新的全局唯一标识，返回形如 XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX 的大写文字（不带花括号）。"},
     {u"color_hex", u"把颜色值 c 转成 \"#RRGGBB\" 形式的大写文字，例如 rgb(255, 0, 16) 为 \"#FF0010\"。"},
-    {u"color_hex_to_int", u"把 \"#RRGGBB\" 或 \"RRGGBB\" 形式的颜色文字（大小写均可）转成颜色值，格式不对时返回 -1。"},
+    {u"color_hex_to_int", u"把 \"#RRGGBB\" 或 \"RRGGBB\" 形式的颜色文字 text（大小写均可）转成颜色值，格式不对时返回 -1。"},
     {u"hardware_get_cpu", u"返回处理器信息文字：架构-修订号-级别-逻辑处理器个数。"},
     {u"hardware_get_cpu_logical_number", u"返回逻辑处理器的个数。"},
     {u"hardware_get_mac", u"返回第一个网卡的物理地址，形如 \"00-1A-2B-3C-4D-5E\"；没有时返回空字符串。"},
@@ -75,8 +75,30 @@ endif
      u"在已载入的模块中（给出 h 时只在该模块中）按名称 name 查找导出函数，返回可赋给函数指针变量的值；找不到时为运行时错误。"},
 };
 
+constexpr ParamNames kParams[] = {
+    {u"clipboard_set_text", u"text"},
+    {u"clipboard_set_bmp", u"bmp"},
+    {u"clipboard_get_bmp", u"bmp"},
+    {u"storage_set_domain", u"domain"},
+    {u"storage_set", u"name, value"},
+    {u"storage_get", u"name"},
+    {u"storage_remove", u"name"},
+    {u"md5", u"text, charset"},
+    {u"base64_encode", u"text, charset"},
+    {u"base64_encode_data", u"bytes, n"},
+    {u"base64_encode_file", u"path, text"},
+    {u"base64_decoded_size", u"text"},
+    {u"base64_decode", u"text, result, charset"},
+    {u"base64_decode_to_byte_array", u"text, bytes, n"},
+    {u"color_hex", u"c"},
+    {u"color_hex_to_int", u"text"},
+    {u"dll_load", u"path"},
+    {u"dll_free", u"h"},
+    {u"dll_get_function", u"name, h"},
+};
+
 }  // namespace
 
-FamilyDocs system_docs() { return {u"system", u"系统服务", kDocs}; }
+FamilyDocs system_docs() { return {u"system", u"系统服务", kDocs, kParams}; }
 
 }  // namespace quorin

@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "builtins/reference.h"
 #include "builtins/tables.h"
 #include "frontend/registry.h"
 #include "frontend/signature_text.h"
@@ -146,7 +147,7 @@ std::string language_xml() {
   return x;
 }
 
-std::string completion_xml(DescribeFn describe) {
+std::string completion_xml(DescribeFn describe, ParamsFn params) {
   struct Word {
     std::string name;
     std::vector<const BuiltinEntry*> overloads;  // empty for keywords and constants
@@ -173,14 +174,38 @@ std::string completion_xml(DescribeFn describe) {
       x += "        <KeyWord name=\"" + w.name + "\" />\n";
       continue;
     }
-    std::string descr = describe ? to_utf8(describe(from_utf8(w.name))) : std::string();
-    // What the call tip costs without descriptions; a description goes on
-    // every overload when it fits, else on the first one only, else nowhere.
-    size_t cost = w.overloads.size() > 1 ? 24 : 0;
-    for (const BuiltinEntry* e : w.overloads) {
-      cost += to_utf8(return_type_text(*e)).size();
-      for (int i = 0; i < e->argc; ++i) cost += to_utf8(param_type_text(e->args[i])).size() + 2;
+    std::u16string name16 = from_utf8(w.name);
+    std::string descr = describe ? to_utf8(describe(name16)) : std::string();
+    const char16_t* names = params ? params(name16) : nullptr;
+    // The parameter texts of every overload, named when the reference names
+    // them and the named call tip still fits.
+    auto param_texts = [&](bool named) {
+      std::vector<std::vector<std::string>> texts;
+      for (const BuiltinEntry* e : w.overloads) {
+        std::vector<std::u16string> n = named ? parameter_names(names, e->argc) : std::vector<std::u16string>();
+        texts.emplace_back();
+        for (int i = 0; i < e->argc; ++i)
+          texts.back().push_back(to_utf8(parameter_text(e->args[i], n.empty() ? std::u16string_view() : n[i])));
+      }
+      return texts;
+    };
+    // What the call tip costs without descriptions.
+    auto cost_of = [&](const std::vector<std::vector<std::string>>& texts) {
+      size_t cost = w.overloads.size() > 1 ? 24 : 0;
+      for (size_t o = 0; o < w.overloads.size(); ++o) {
+        cost += to_utf8(return_type_text(*w.overloads[o])).size();
+        for (const std::string& t : texts[o]) cost += t.size() + 2;
+      }
+      return cost;
+    };
+    std::vector<std::vector<std::string>> texts = param_texts(names != nullptr);
+    size_t cost = cost_of(texts);
+    if (names && cost > kCallTipBudget) {
+      texts = param_texts(false);
+      cost = cost_of(texts);
     }
+    // A description goes on every overload when it fits, else on the first
+    // one only, else nowhere.
     size_t described = 0;
     if (!descr.empty()) {
       if (cost + descr.size() * w.overloads.size() <= kCallTipBudget)
@@ -194,8 +219,7 @@ std::string completion_xml(DescribeFn describe) {
       x += "            <Overload retVal=\"" + xml_escape(to_utf8(return_type_text(e))) + "\"";
       if (o < described) x += " descr=\"" + xml_escape(descr) + "\"";
       x += ">\n";
-      for (int i = 0; i < e.argc; ++i)
-        x += "                <Param name=\"" + xml_escape(to_utf8(param_type_text(e.args[i]))) + "\" />\n";
+      for (const std::string& t : texts[o]) x += "                <Param name=\"" + xml_escape(t) + "\" />\n";
       x += "            </Overload>\n";
     }
     x += "        </KeyWord>\n";

@@ -17,9 +17,13 @@ inline constexpr const char* kCompletionPath = "autoCompletion/Quorin.xml";
 
 // One line of text describing a builtin, or empty when there is none.
 using DescribeFn = std::u16string (*)(std::u16string_view name);
+// A builtin's parameter names as its reference gives them ("x, y, count"),
+// or null when it gives none.
+using ParamsFn = const char16_t* (*)(std::u16string_view name);
 
 std::string language_xml();
-std::string completion_xml(DescribeFn describe = nullptr);
+// Each call-tip parameter reads "int x" where `params` names it, else "int".
+std::string completion_xml(DescribeFn describe = nullptr, ParamsFn params = nullptr);
 
 // The editor reads a call tip into a fixed buffer: all the text of one
 // function's overloads, plus 2 bytes per parameter and 24 when there are

@@ -94,6 +94,25 @@ TEST(ReferenceCoverage, EveryConstantIsDescribedOnce) {
   EXPECT_TRUE(report.empty()) << report;
 }
 
+// Every builtin that takes parameters has their names in its family's text.
+TEST(ReferenceCoverage, EveryBuiltinWithParametersHasTheirNames) {
+  std::string report;
+  for (const FamilyReference& f : reference_families()) {
+    std::set<std::u16string> named, unnamed;
+    if (f.docs)
+      for (const ParamNames& p : f.docs->params) named.insert(p.name);
+    for (size_t i = 0; i < f.table.count; ++i) {
+      const BuiltinEntry& e = f.table.entries[i];
+      if (e.argc > 0 && !named.count(e.name)) unnamed.insert(e.name);
+    }
+    if (unnamed.empty()) continue;
+    report += u8(f.family) + " 缺少参数名:";
+    for (const auto& n : unnamed) report += " " + u8(n);
+    report += "\n";
+  }
+  EXPECT_TRUE(report.empty()) << report;
+}
+
 // ---- the text that is present ----
 
 TEST(ReferenceText, SummariesAreSingleLinesAndFamiliesAreNamedAfterTheirFolders) {
@@ -194,7 +213,8 @@ TEST(ReferenceRendering, SignaturesAreWrittenAsScriptsWriteTypes) {
 }
 
 // Parameter names belong to a builtin of the family, fit every overload and
-// are names a script could use: a letter first, then letters, digits, '_'.
+// are names a script could give a variable: a letter first, then letters,
+// digits, '_', and not a keyword, reserved word, builtin or constant.
 TEST(ReferenceText, ParameterNamesFitEveryOverload) {
   for (const FamilyReference& f : reference_families()) {
     if (!f.docs) continue;
@@ -216,6 +236,8 @@ TEST(ReferenceText, ParameterNamesFitEveryOverload) {
             EXPECT_TRUE((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_')
                 << u8(n);
           EXPECT_TRUE(unique.insert(n).second) << "twice: " << u8(n);
+          NameKind taken = Registry::get().reserved(n);
+          EXPECT_TRUE(taken == NameKind::None) << u8(n) << " is a " << u8(name_kind_word(taken));
         }
       }
       EXPECT_GT(overloads, 0u) << "not a builtin of " << u8(f.family);
