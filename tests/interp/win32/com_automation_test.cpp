@@ -4,69 +4,27 @@
 // a class factory reached through a loaded DLL).
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "builtins/com/com_access.h"
 #include "builtins/com/module_lookup.h"
-#include "interp/frontend/compile_fixture.h"
-#include "interp/runtime/test_ui_port.h"
-#include "runtime/run.h"
-#include "support/format.h"
+#include "interp/win32/com_test_support.h"
 #include "support/script_handle.h"
 
 namespace quorin {
 namespace {
 
-struct Outcome {
-  std::string out;
-  std::string error;  // the runtime error box, if any
-};
+using Outcome = testing::ScriptOutcome;
+using testing::run_script;
 
-Outcome run(const std::string& source, const std::function<void(Runtime&)>& prepare = {}) {
-  auto c = testing::compile_text(source, CheckMode::Run);
-  EXPECT_EQ(c.errors(), "");
-  Outcome o;
-  if (!c.result.program) return o;
-  testing::TestUiPort ui;
-  Runtime rt(*c.result.program, ui);
-  if (prepare) prepare(rt);
-  rt.state.store(kRunning);
-  run_program(rt);
-  // println writes to the information panel, one "\r\n" per line.
-  std::u16string text = ui.console;
-  for (size_t at = text.find(u"\r\n"); at != std::u16string::npos; at = text.find(u"\r\n", at))
-    text.replace(at, 2, u"\n");
-  o.out = to_utf8(text);
-  if (!ui.errors.empty()) o.error = to_utf8(ui.errors[0]);
-  return o;
-}
-
-const wchar_t* kClsid = L"{6C1F0E52-3A0B-4C47-9D0E-51B2A3C4D5E6}";
-
-std::wstring server_path() {
-  wchar_t buf[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  std::wstring p(buf, n);
-  return p.substr(0, p.find_last_of(L"\\/") + 1) + L"quorin_test_com_server.dll";
-}
-
-void set_key(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY k = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr), 0);
-  RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(k);
-}
+const wchar_t* kServerDll = L"quorin_test_com_server.dll";
 
 class ComServer : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    set_key(L"Software\\Classes\\Quorin.TestServer\\CLSID", nullptr, kClsid);
-    set_key(std::wstring(L"Software\\Classes\\CLSID\\") + kClsid + L"\\InprocServer32", nullptr, server_path());
-    set_key(std::wstring(L"Software\\Classes\\CLSID\\") + kClsid + L"\\InprocServer32", L"ThreadingModel", L"Both");
+    testing::register_test_class(L"Quorin.TestServer", L"{6C1F0E52-3A0B-4C47-9D0E-51B2A3C4D5E6}", kServerDll);
   }
 };
 
@@ -99,14 +57,14 @@ com_object_free(x)
 )";
 
 TEST(ComWineServers, DictionaryAndXmlDocument) {
-  Outcome o = run(kDictionaryAndXml);
+  Outcome o = run_script(kDictionaryAndXml);
   EXPECT_EQ(o.error, "");
   EXPECT_EQ(o.out,
             "2\n-1\n0\n北京\nint\n0\n-1\n书目\n曹雪芹\n2\n<书目>空</书目>\n\n");
 }
 
 TEST(ComWineServers, RegularExpressionMatchesWalkedThroughTheCollection) {
-  Outcome o = run(R"(int re = com_object_new("VBScript.RegExp")
+  Outcome o = run_script(R"(int re = com_object_new("VBScript.RegExp")
 com_object_set_string(re, "Pattern", "[0-9]+")
 com_object_set_boolean(re, "Global", 1)
 println(com_object_get_boolean(re, "Global"))
@@ -131,7 +89,7 @@ com_object_free(re)
 // ---- the test server ----
 
 TEST_F(ComServer, EveryPropertyTypeThroughEveryGetter) {
-  Outcome o = run(R"(int s = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int s = com_object_new("Quorin.TestServer")
 com_object_set_double(s, "Real", 2.5)
 println(com_object_get_string(s, "Real") + " " + com_object_get_int(s, "Real"))
 com_object_set_double(s, "Real", 3.0)
@@ -170,7 +128,7 @@ com_object_free(s)
 }
 
 TEST_F(ComServer, WritesArriveAsTheirVariantTypes) {
-  Outcome o = run(R"(int s = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int s = com_object_new("Quorin.TestServer")
 com_object_set_byte(s, "Kept", 7)
 print(com_object_get_type(s, "Kept") + " ")
 com_object_set_char(s, "Kept", 'a')
@@ -202,7 +160,7 @@ com_object_free(s)
 }
 
 TEST_F(ComServer, SafeArraysOfEveryElementTypeRoundTrip) {
-  Outcome o = run(R"(int s = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int s = com_object_new("Quorin.TestServer")
 byte b[3] = {1, 2, 255}
 char c[2] = {'中', 'a'}
 short h[3] = {-1, 2, -3}
@@ -264,7 +222,7 @@ com_object_free(s)
 }
 
 TEST_F(ComServer, LongPathsReleaseTheirIntermediateObjects) {
-  Outcome o = run(R"(int t = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int t = com_object_new("Quorin.TestServer")
 int s = com_object_new("Quorin.TestServer")
 int before = com_object_get_int(s, "Live")
 println(com_object_get_int(s, "Child.Child.Child.Child.Child.Child.Child.Child.Child.Child.Child.Name"))
@@ -282,7 +240,7 @@ com_object_free(t)
 }
 
 TEST_F(ComServer, BoundMethodsWithManyByReferenceAndArrayParameters) {
-  Outcome o = run(R"(int s = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int s = com_object_new("Quorin.TestServer")
 double (*sum8)(byte, char, short, int, long, float, double, string) = com_object_get_function(s, "Sum8")
 println(sum8(1, 1, 1, 1, 1, 1, 1, "1"))
 string (*concat)(string, string) = com_object_get_function(s, "Concat")
@@ -315,7 +273,7 @@ com_object_free(s)
 }
 
 TEST_F(ComServer, ObjectsFromALoadedDllsClassFactory) {
-  HMODULE dll = LoadLibraryW(server_path().c_str());
+  HMODULE dll = LoadLibraryW((testing::exe_folder() + kServerDll).c_str());
   ASSERT_NE(dll, nullptr);
   const int32_t handle = handle_to_int(dll);
   const std::string script = "int dll = " + std::to_string(handle) + R"(
@@ -331,11 +289,11 @@ println(com_object_new_from_dll(other, "6c1f0e52-3a0b-4c47-9d0e-51b2a3c4d5e6"))
 com_object_free(t)
 com_object_free(s)
 )";
-  Outcome o = run(script, [&](Runtime& rt) { com::note_loaded_module(rt, handle); });
+  Outcome o = run_script(script, [&](Runtime& rt) { com::note_loaded_module(rt, handle); });
   EXPECT_EQ(o.error, "");
   EXPECT_EQ(o.out, "来自DLL\n0\n0\n0\n0\n");
   // A module the run did not load is never used.
-  o = run(script);
+  o = run_script(script);
   EXPECT_NE(o.error.find("ComObjectHandle 的值不能为 0"), std::string::npos) << o.error;
 }
 
@@ -367,7 +325,7 @@ TEST_F(ComServer, CurrencyReadsAndWritesForTheFamiliesBuiltOnThisOne) {
 // ---- runtime errors ----
 
 std::string error_of(const std::string& body) {
-  return run("int s = com_object_new(\"Quorin.TestServer\")\nint z = 0\n" + body).error;
+  return run_script("int s = com_object_new(\"Quorin.TestServer\")\nint z = 0\n" + body).error;
 }
 
 TEST_F(ComServer, RuntimeErrorsNameTheLineTheBuiltinAndThePath) {
@@ -375,7 +333,7 @@ TEST_F(ComServer, RuntimeErrorsNameTheLineTheBuiltinAndThePath) {
             "运行时错误：\n\n行: 3, com_object_get_int(ComObjectHandle, ...)\n\n参数: ComObjectHandle 的值不能为 0");
   std::string h;
   {
-    Outcome o = run("int s = com_object_new(\"Quorin.TestServer\")\nprintln(s)\n");
+    Outcome o = run_script("int s = com_object_new(\"Quorin.TestServer\")\nprintln(s)\n");
     h = o.out.substr(0, o.out.size() - 1);
   }
   auto expect = [&](const std::string& body, const std::string& tail) {
@@ -415,7 +373,7 @@ TEST_F(ComServer, RuntimeErrorsNameTheLineTheBuiltinAndThePath) {
 }
 
 TEST_F(ComServer, FreeSetsTheVariableToZeroAndCreationFailuresGiveZero) {
-  Outcome o = run(R"(int s = com_object_new("Quorin.TestServer")
+  Outcome o = run_script(R"(int s = com_object_new("Quorin.TestServer")
 com_object_free(s)
 println(s)
 com_object_free(s)

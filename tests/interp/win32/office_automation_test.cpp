@@ -6,62 +6,17 @@
 #include <objbase.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "interp/frontend/compile_fixture.h"
-#include "interp/runtime/test_ui_port.h"
-#include "runtime/run.h"
-#include "support/format.h"
+#include "interp/win32/com_test_support.h"
 
 namespace quorin {
 namespace {
 
-struct Outcome {
-  std::string out;
-  std::string error;
-};
-
-Outcome run(const std::string& source) {
-  auto c = testing::compile_text(source, CheckMode::Run);
-  EXPECT_EQ(c.errors(), "");
-  Outcome o;
-  if (!c.result.program) return o;
-  testing::TestUiPort ui;
-  Runtime rt(*c.result.program, ui);
-  rt.state.store(kRunning);
-  run_program(rt);
-  std::u16string text = ui.console;
-  for (size_t at = text.find(u"\r\n"); at != std::u16string::npos; at = text.find(u"\r\n", at))
-    text.replace(at, 2, u"\n");
-  o.out = to_utf8(text);
-  if (!ui.errors.empty()) o.error = to_utf8(ui.errors[0]);
-  return o;
-}
-
-std::wstring exe_folder() {
-  wchar_t buf[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  std::wstring p(buf, n);
-  return p.substr(0, p.find_last_of(L"\\/") + 1);
-}
-
-void set_key(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY k = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr), 0);
-  RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(k);
-}
-
-void register_class(const wchar_t* prog_id, const wchar_t* clsid) {
-  set_key(std::wstring(L"Software\\Classes\\") + prog_id + L"\\CLSID", nullptr, clsid);
-  const std::wstring server = std::wstring(L"Software\\Classes\\CLSID\\") + clsid + L"\\InprocServer32";
-  set_key(server, nullptr, exe_folder() + L"quorin_test_office_server.dll");
-  set_key(server, L"ThreadingModel", L"Both");
-}
+using Outcome = testing::ScriptOutcome;
+using testing::run_script;
 
 std::string temp_folder() {
   wchar_t buf[MAX_PATH];
@@ -98,9 +53,10 @@ std::string with_folder(std::string script, const std::string& folder) {
 // (OfficeClasses) before the example scripts that drive the spreadsheet and
 // the database through the same classes.
 void register_office_classes() {
-  register_class(L"Excel.Application", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F01}");
-  register_class(L"Quorin.TestConnection", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F02}");
-  register_class(L"Quorin.TestRecordset", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F03}");
+  const wchar_t* dll = L"quorin_test_office_server.dll";
+  testing::register_test_class(L"Excel.Application", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F01}", dll);
+  testing::register_test_class(L"Quorin.TestConnection", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F02}", dll);
+  testing::register_test_class(L"Quorin.TestRecordset", L"{3E8B7A10-5C2D-4F61-9A7E-0B1C2D3E4F03}", dll);
 }
 
 class Office : public ::testing::Test {
@@ -119,7 +75,7 @@ TEST(OfficeClasses, RegisteredUnderTheirProgIds) {
 
 TEST_F(Office, FillReadBackAndSaveAsCsv) {
   const std::string folder = temp_folder();
-  Outcome o = run(with_folder(R"(int app = com_object_new("Excel.Application")
+  Outcome o = run_script(with_folder(R"(int app = com_object_new("Excel.Application")
 excel_display_alert(app, 0)
 excel_hide_window(app)
 println(excel_get_version(app))
@@ -195,7 +151,7 @@ com_object_free(app)
 }
 
 TEST_F(Office, MembersArgumentsAndVariantTypesSent) {
-  Outcome o = run(R"(int app = com_object_new("Excel.Application")
+  Outcome o = run_script(R"(int app = com_object_new("Excel.Application")
 string calls = com_object_get_string(app, "CallLog")
 int books = excel_get_workbooks(app)
 int book = workbooks_add(books)
@@ -268,7 +224,7 @@ com_object_free(app)
 }
 
 TEST_F(Office, SheetsAddedLastSelectedDeletedAndCopied) {
-  Outcome o = run(R"(int app = com_object_new("Excel.Application")
+  Outcome o = run_script(R"(int app = com_object_new("Excel.Application")
 int books = excel_get_workbooks(app)
 println(excel_get_active_workbook(app) + " " + excel_get_active_worksheet(app))
 int book = workbooks_add(books)
@@ -352,7 +308,7 @@ TEST_F(Office, OpenTakesTheShortFormOfALongPath) {
   WriteFile(f, "7,eight\r\n", 9, &done, nullptr);
   CloseHandle(f);
   std::string path = to_utf8(std::u16string(file.begin(), file.end()));
-  Outcome o = run(with_folder(R"(int app = com_object_new("Excel.Application")
+  Outcome o = run_script(with_folder(R"(int app = com_object_new("Excel.Application")
 int books = excel_get_workbooks(app)
 int book = workbooks_open(books, "$T")
 string full = com_object_get_string(book, "FullName")
@@ -399,7 +355,7 @@ TEST_F(Office, FailuresEndTheRunWithTheirMessages) {
        "运行时错误：\n\n行: 6, worksheet_set_cell_value_currency(%d, 'Value', ...) 发生错误: 属性值溢出"},
   };
   for (const Case& c : cases) {
-    Outcome o = run(c.script);
+    Outcome o = run_script(c.script);
     std::string expected = c.error;
     size_t at = expected.find("%d");
     if (at != std::string::npos) {
@@ -412,9 +368,9 @@ TEST_F(Office, FailuresEndTheRunWithTheirMessages) {
     EXPECT_EQ(o.out, "") << c.script;
   }
   // A handle never handed out, and a write the server refuses.
-  Outcome o = run("int s = 12345\nprintln(worksheet_get_name(s))\n");
+  Outcome o = run_script("int s = 12345\nprintln(worksheet_get_name(s))\n");
   EXPECT_NE(o.error.find("worksheet_get_name"), std::string::npos) << o.error;
-  o = run(kSheet "worksheet_set_row_height(sheet, 2, 500)\n");
+  o = run_script(kSheet "worksheet_set_row_height(sheet, 2, 500)\n");
   EXPECT_NE(o.error.find("com_object_set_double("), std::string::npos) << o.error;
   EXPECT_NE(o.error.find("'RowHeight', 500.000000) 发生错误。\n\nInvoke() 返回值: -2147352567 (0x80020009)"),
             std::string::npos)
@@ -425,7 +381,7 @@ TEST_F(Office, FailuresEndTheRunWithTheirMessages) {
 // ---- the database: recordset double ----
 
 TEST_F(Office, RecordsetFieldsOfEveryType) {
-  Outcome o = run(R"(int conn = com_object_new("Quorin.TestConnection")
+  Outcome o = run_script(R"(int conn = com_object_new("Quorin.TestConnection")
 connection_open(conn, "Data Source=any")
 int rs = connection_execute(conn, "SELECT * FROM t")
 println(recordset_get_count(rs) + " " + recordset_bof(rs) + " " + recordset_eof(rs))
@@ -499,10 +455,10 @@ int rs = connection_execute(conn, "SELECT 1")
        "运行时错误：\n\n行: 2, COM组件(Recordset)中函数 'MoveNext()' 不存在"},
   };
   for (const Case& c : cases) {
-    Outcome o = run(c.script);
+    Outcome o = run_script(c.script);
     EXPECT_EQ(o.error.substr(0, c.error.size()), c.error) << c.script << "\n" << o.error;
   }
-  Outcome o = run(cases[1].script);
+  Outcome o = run_script(cases[1].script);
   EXPECT_NE(o.error.find(")->Fields->Item() 函数返回值类型不符合预期"), std::string::npos) << o.error;
 }
 
@@ -540,7 +496,8 @@ std::string register_ado_type_library() {
   DWORD done = 0;
   WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
   CloseHandle(f);
-  set_key(L"Software\\Classes\\Typelib\\{2A75196C-D9EB-4129-B803-931327F72D5C}\\1.0\\0\\win32", nullptr, path);
+  testing::set_machine_key(L"Software\\Classes\\Typelib\\{2A75196C-D9EB-4129-B803-931327F72D5C}\\1.0\\0\\win32",
+                           nullptr, path);
   return "";
 }
 
@@ -548,7 +505,7 @@ TEST(AdoOdbc, ConnectionOpenExecuteCloseOnSqlite) {
   const char* db = std::getenv("QUORIN_ODBC_DATABASE");
   if (!db || !std::getenv("ODBCSYSINI")) GTEST_SKIP() << "no ODBC data source set up for this run";
   ASSERT_EQ(register_ado_type_library(), "");
-  Outcome o = run(R"q(int conn = com_object_new("ADODB.Connection")
+  Outcome o = run_script(R"q(int conn = com_object_new("ADODB.Connection")
 if conn != 0
   println("created")
 endif
@@ -581,7 +538,7 @@ com_object_free(conn)
   EXPECT_NE(file.find("青苹果"), std::string::npos);
   EXPECT_NE(file.find("pear"), std::string::npos);
 
-  o = run(R"(int conn = com_object_new("ADODB.Connection")
+  o = run_script(R"(int conn = com_object_new("ADODB.Connection")
 connection_open(conn, "Provider=MSDASQL;Data Source=quorin_test")
 int rs = connection_execute(conn, "SELECT FROM nowhere")
 )");
