@@ -122,6 +122,8 @@ TEST(ReferenceText, SummariesAreSingleLinesAndFamiliesAreNamedAfterTheirFolders)
     EXPECT_TRUE(single_line(f.docs->title)) << u8(f.family);
     for (const BuiltinDoc& d : f.docs->entries) {
       EXPECT_TRUE(single_line(d.summary)) << u8(d.name);
+      // Every line of the reference reads as a sentence.
+      EXPECT_TRUE(d.summary && std::u16string_view(d.summary).ends_with(u"。")) << u8(d.name);
       EXPECT_TRUE(!d.output || d.example) << u8(d.name) << ": output without an example";
     }
   }
