@@ -17,6 +17,7 @@ EvalFn numeric_conversion(TypeCode from, TypeCode to);
 Flow exec_nothing(Runtime&, const StatementNode&);
 Flow exec_call_statement(Runtime&, const StatementNode&);        // extra = CallRecord
 Flow exec_assignment(Runtime&, const StatementNode&);            // extra = Assignment
+Flow exec_string_append(Runtime&, const StatementNode&);         // extra = Assignment with `append`
 Flow exec_define_local(Runtime&, const StatementNode&);          // extra = VariableRecord
 Flow exec_initialize(Runtime&, const StatementNode&);            // extra = VariableRecord
 Flow exec_if(Runtime&, const StatementNode&);                    // extra = std::vector<IfBranch>
@@ -59,6 +60,10 @@ struct Assignment {
   TypeCode type = tc::None;   // the stored type (element type for arrays)
   bool declares = false;      // a declaration's initialiser: marks the variable defined
   StoreFn store = nullptr;
+  // `s = s + …` on a string variable: the read of `s` on the left and the
+  // text that is added (null: an ordinary assignment).
+  Operand* append_from = nullptr;
+  Operand* append = nullptr;
 };
 
 struct LoopData {

@@ -1,6 +1,7 @@
 // Variable storage: global and local slots, their defined/assigned rules,
 // arrays with bounds checks, and the declaration and assignment routines.
 #include <cstring>
+#include <new>
 
 #include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
@@ -349,7 +350,35 @@ Flow exec_assignment(Runtime& rt, const StatementNode& n) {
   return Flow::Next;
 }
 
-ExecFn assignment_routine(const Assignment&) { return exec_assignment; }
+// The text the variable holds is read first, as the expression would read
+// it, and the added text is computed in full before anything is stored.  When
+// the variable still holds that text and nothing else does (this statement's
+// own reference aside), the text grows in place; otherwise a joined copy is
+// stored, so a text shared with another variable, an element or a caller
+// never changes under it.
+Flow exec_string_append(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Str held = Str::adopt(a->append_from->eval(rt, *a->append_from).str);
+  Str tail = Str::adopt(a->append->eval(rt, *a->append).str);
+  auto** addr = static_cast<StrRep**>(value_address(rt, *a->target, true));
+  StrRep* r = held.rep();
+  if (*addr == r && r->rc == 2) {
+    held.release();
+    r->rc = 1;
+    *addr = str_append(r, tail.view());
+  } else {
+    const size_t total = static_cast<size_t>(r->len) + tail.size();
+    if (total > 0xFFFFFFFEu) throw std::bad_alloc();
+    StrRep* j = str_alloc(static_cast<uint32_t>(total));
+    std::memcpy(j->data, r->data, r->len * sizeof(char16_t));
+    std::memcpy(j->data + r->len, tail.c_str(), tail.size() * sizeof(char16_t));
+    store<tc::String>(addr, make_str(j));
+  }
+  if (a->declares) slot_for_write(rt, *a->target)->defined = 1;
+  return Flow::Next;
+}
+
+ExecFn assignment_routine(const Assignment& a) { return a.append ? exec_string_append : exec_assignment; }
 
 // ---- collections assigned from braces, variables and calls ----
 
