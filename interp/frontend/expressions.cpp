@@ -133,7 +133,7 @@ Operand* Compiler::make_variable(VariableRecord* var, std::vector<Operand*> indi
     op->key = v->key;
     op->val = v->val;
   }
-  op->eval = variable_reader(*ref);
+  bind_variable_reader(*op);
   if (fn_ && ref->var->scope == Scope::Global) fn_global_uses_.push_back(op);
   for (const Operand* i : ref->indices)
     if (!raise_height(op, i)) return nullptr;

@@ -132,6 +132,7 @@ struct Operand {
   TypeCode type = tc::None;  // static value type (tc::Array for a whole array)
   uint16_t elem = 0, key = 0, val = 0;
   uint16_t height = 0;      // evaluation nesting below this operand (compile-time limit)
+  int32_t slot = -1;        // variable uses: the slot of `var->var`, set with the reader
   Payload k{.bits = 0};     // constants (a string constant holds one reference)
   ExprNode* expr = nullptr;
   struct CallRecord* call = nullptr;

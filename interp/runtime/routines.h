@@ -10,6 +10,8 @@ Payload eval_constant(Runtime&, const Operand&);
 Payload eval_call(Runtime&, const Operand&);
 // Reader of a variable use, chosen by scope, type, indices and parameter kind.
 EvalFn variable_reader(const VarRef& ref);
+// Gives a variable operand its reader and the slot the reader uses.
+void bind_variable_reader(Operand& op);
 // Converts op.inner from `from` to `to` (numeric types).
 EvalFn numeric_conversion(TypeCode from, TypeCode to);
 
@@ -64,6 +66,7 @@ struct Assignment {
   // text that is added (null: an ordinary assignment).
   Operand* append_from = nullptr;
   Operand* append = nullptr;
+  int32_t slot = -1;  // plain targets: the variable's slot
 };
 
 struct LoopData {
@@ -93,8 +96,12 @@ struct CollectionAssignment {
   Operand* from = nullptr;         // variable or call
 };
 
-// The assignment routine specialised for the target's scope and type.
-ExecFn assignment_routine(const Assignment& a);
+// The assignment routine specialised for the target's scope and type (it
+// records the target's slot in `a` for the routine).
+ExecFn assignment_routine(Assignment& a);
+// A variable use that names the variable's own slot: no index, not an array,
+// not a by-reference parameter.
+bool is_plain_use(const VarRef& ref);
 
 // Condition evaluation (short-circuit).
 bool eval_condition(Runtime&, const ConditionNode&);

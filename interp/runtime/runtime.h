@@ -118,7 +118,8 @@ class Runtime {
   std::vector<Slot> globals;
   SlotStack stack;  // locals of all active frames
   std::vector<Frame> frames;
-  Slot* frame_slots() { return frames.back().base; }
+  Slot* frame_base = nullptr;  // slots of the innermost frame (null: none)
+  Slot* frame_slots() { return frame_base; }
   int call_depth_limit = 4000;
 
   // Return value of the function being left.

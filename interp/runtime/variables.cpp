@@ -62,7 +62,7 @@ inline Slot* read_global(Runtime& rt, const VariableRecord* v) {
 }
 
 inline Slot* read_local(Runtime& rt, const VarRef& ref) {
-  Slot* s = rt.frames.empty() ? nullptr : rt.frame_slots() + ref.var->slot;
+  Slot* s = rt.frame_base ? rt.frame_base + ref.var->slot : nullptr;
   if (!s || !s->present) [[unlikely]] {
     if (ref.shadowed_global) return read_global(rt, ref.shadowed_global);
     fail_undefined(rt, ref.var->name);
@@ -81,7 +81,7 @@ Slot* slot_for_write(Runtime& rt, const VarRef& ref) {
   if (ref.var->scope == Scope::Global) {
     s = &rt.globals[static_cast<size_t>(ref.var->slot)];
   } else {
-    s = rt.frames.empty() ? nullptr : rt.frame_slots() + ref.var->slot;
+    s = rt.frame_base ? rt.frame_base + ref.var->slot : nullptr;
     if (!s || !s->present) {
       if (!ref.shadowed_global) fail_undefined(rt, ref.var->name);
       s = &rt.globals[static_cast<size_t>(ref.shadowed_global->slot)];
@@ -154,13 +154,23 @@ Payload read_plain(Runtime& rt, const Operand& op) {
   return load<T>(&s->value.v);
 }
 
+// The plain readers take the slot from the operand itself: one load instead
+// of a walk through the variable use and its record.
 template <TypeCode T>
 Payload read_global_fast(Runtime& rt, const Operand& op) {
+  const Slot* s = &rt.globals[static_cast<size_t>(op.slot)];
+  if (s->defined) [[likely]]
+    return load<T>(&s->value.v);
   return load<T>(&read_global(rt, op.var->var)->value.v);
 }
 
 template <TypeCode T>
 Payload read_local_fast(Runtime& rt, const Operand& op) {
+  if (Slot* base = rt.frame_base) [[likely]] {
+    const Slot* s = base + op.slot;
+    if (s->present) [[likely]]
+      return load<T>(&s->value.v);
+  }
   return load<T>(&read_local(rt, *op.var)->value.v);
 }
 
@@ -199,6 +209,11 @@ EvalFn variable_reader(const VarRef& ref) {
   if (v->scope == Scope::Global)
     return with_type(v->type, []<TypeCode T>() -> EvalFn { return read_global_fast<T>; });
   return with_type(v->type, []<TypeCode T>() -> EvalFn { return read_local_fast<T>; });
+}
+
+void bind_variable_reader(Operand& op) {
+  op.eval = variable_reader(*op.var);
+  op.slot = op.var->var->slot;
 }
 
 // ---- stores ----
@@ -378,7 +393,57 @@ Flow exec_string_append(Runtime& rt, const StatementNode& n) {
   return Flow::Next;
 }
 
-ExecFn assignment_routine(const Assignment& a) { return a.append ? exec_string_append : exec_assignment; }
+namespace {
+
+// Plain targets: the slot straight from the record; anything unusual (a
+// local not created yet, a shadowed global, an undefined variable) takes the
+// general store.
+template <TypeCode T>
+Flow exec_assign_global(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Payload v = a->value->eval(rt, *a->value);
+  Slot* s = &rt.globals[static_cast<size_t>(a->slot)];
+  s->assigned = 1;
+  store<T>(&s->value.v, v);
+  if (a->declares) s->defined = 1;
+  return Flow::Next;
+}
+
+template <TypeCode T>
+Flow exec_assign_local(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Payload v = a->value->eval(rt, *a->value);
+  if (Slot* base = rt.frame_base) [[likely]] {
+    Slot* s = base + a->slot;
+    if (s->present) [[likely]] {
+      s->assigned = 1;
+      store<T>(&s->value.v, v);
+      if (a->declares) s->defined = 1;
+      return Flow::Next;
+    }
+  }
+  a->store(rt, *a->target, v);
+  if (a->declares) slot_for_write(rt, *a->target)->defined = 1;
+  return Flow::Next;
+}
+
+}  // namespace
+
+bool is_plain_use(const VarRef& ref) {
+  const VariableRecord* v = ref.var;
+  return ref.indices.empty() && v->type != tc::Array && !is_by_ref(v->param) && !is_int_var_param(v->param);
+}
+
+ExecFn assignment_routine(Assignment& a) {
+  if (a.append) return exec_string_append;
+  const VariableRecord* v = a.target->var;
+  if (!is_plain_use(*a.target) || a.type != v->type || !(is_numeric(v->type) || v->type == tc::String))
+    return exec_assignment;
+  a.slot = v->slot;
+  if (v->scope == Scope::Global)
+    return with_type(v->type, []<TypeCode T>() -> ExecFn { return exec_assign_global<T>; });
+  return with_type(v->type, []<TypeCode T>() -> ExecFn { return exec_assign_local<T>; });
+}
 
 // ---- collections assigned from braces, variables and calls ----
 
