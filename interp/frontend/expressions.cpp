@@ -176,6 +176,7 @@ Operand* Compiler::make_binary(OpCode code, Operand* l, Operand* r) {
       node->result = row->result;
       op->type = row->result;
       op->eval = row->handler;
+      if (EvalFn direct = direct_operator(code, *l, *r, fn_ != nullptr)) op->eval = direct;
     }
   }
   if (!raise_height(op, l) || !raise_height(op, r)) return nullptr;
@@ -622,7 +623,9 @@ bool Compiler::type_condition(ConditionNode* c) {
     auto* cmp = static_cast<CompareNode*>(ch.ptr);
     if (!is_value_type(cmp->left->type) || !is_value_type(cmp->right->type)) return false;
     cmp->handler = find_comparison(cmp->op, cmp->left->type, cmp->right->type);
-    return cmp->handler != nullptr;
+    if (!cmp->handler) return false;
+    if (CompareFn direct = direct_comparison(cmp->op, *cmp->left, *cmp->right, fn_ != nullptr)) cmp->handler = direct;
+    return true;
   };
   bool l = leaf(c->left);
   bool r = leaf(c->right);

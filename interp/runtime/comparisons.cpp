@@ -9,6 +9,7 @@
 #include "runtime/bmp_equality.h"
 #include "runtime/exact_compare.h"
 #include "runtime/object.h"
+#include "runtime/operand_forms.h"
 #include "runtime/operator_families.h"
 #include "runtime/operator_kernels.h"
 #include "runtime/runtime.h"
@@ -41,9 +42,7 @@ inline bool holds(Order o) {
 }
 
 template <CmpOp Op, TypeCode L, TypeCode R>
-bool compare_numbers(Runtime& rt, const CompareNode& n) {
-  const Payload a = n.left->eval(rt, *n.left);
-  const Payload b = n.right->eval(rt, *n.right);
+inline bool compare_payloads(Payload a, Payload b) {
   using X = Computed<L>;
   using Y = Computed<R>;
   const X x = take<L>(a);
@@ -60,6 +59,41 @@ bool compare_numbers(Runtime& rt, const CompareNode& n) {
   } else {
     // int or float against double, int against float: all exact as doubles.
     return apply<Op, double>(static_cast<double>(x), static_cast<double>(y));
+  }
+}
+
+template <CmpOp Op, TypeCode L, TypeCode R>
+bool compare_numbers(Runtime& rt, const CompareNode& n) {
+  const Payload a = n.left->eval(rt, *n.left);
+  const Payload b = n.right->eval(rt, *n.right);
+  return compare_payloads<Op, L, R>(a, b);
+}
+
+template <CmpOp Op, TypeCode L, TypeCode R, OperandForm A, OperandForm B>
+bool compare_direct(Runtime& rt, const CompareNode& n) {
+  const Payload a = fetch<A, L>(rt, *n.left);
+  const Payload b = fetch<B, R>(rt, *n.right);
+  return compare_payloads<Op, L, R>(a, b);
+}
+
+template <TypeCode L, TypeCode R>
+CompareFn direct_compare_pair(CmpOp op, OperandForm a, OperandForm b) {
+  auto of = [&]<CmpOp Op>() -> CompareFn {
+    return with_forms(a, b, []<OperandForm A, OperandForm B>() -> CompareFn { return &compare_direct<Op, L, R, A, B>; });
+  };
+  switch (op) {
+    case CmpOp::Gt:
+      return of.template operator()<CmpOp::Gt>();
+    case CmpOp::Ge:
+      return of.template operator()<CmpOp::Ge>();
+    case CmpOp::Eq:
+      return of.template operator()<CmpOp::Eq>();
+    case CmpOp::Ne:
+      return of.template operator()<CmpOp::Ne>();
+    case CmpOp::Lt:
+      return of.template operator()<CmpOp::Lt>();
+    default:
+      return of.template operator()<CmpOp::Le>();
   }
 }
 
@@ -160,6 +194,17 @@ struct ComparisonIndex {
 }  // namespace
 
 std::span<const ComparisonRow> comparison_table() { return kRows; }
+
+CompareFn direct_comparison(CmpOp op, const Operand& l, const Operand& r, bool in_function) {
+  const OperandForm a = operand_form(l, in_function);
+  const OperandForm b = operand_form(r, in_function);
+  if (a == OperandForm::Read && b == OperandForm::Read) return nullptr;
+  const TypeCode x = l.type, y = r.type;
+  if (x == tc::Int && y == tc::Int) return direct_compare_pair<tc::Int, tc::Int>(op, a, b);
+  if (x == tc::Long && y == tc::Long) return direct_compare_pair<tc::Long, tc::Long>(op, a, b);
+  if (x == tc::Double && y == tc::Double) return direct_compare_pair<tc::Double, tc::Double>(op, a, b);
+  return nullptr;
+}
 
 CompareFn find_comparison(CmpOp op, TypeCode left, TypeCode right) {
   static const ComparisonIndex index;

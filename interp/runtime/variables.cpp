@@ -17,9 +17,11 @@ SlotStack::~SlotStack() {
   for (Chunk& c : chunks_) delete[] c.slots;
 }
 
-Slot* SlotStack::push(size_t n) {
-  if (chunks_.empty()) chunks_.push_back(Chunk{new Slot[kChunk], kChunk, 0});
-  if (chunks_[current_].size - chunks_[current_].used < n) {
+// The current chunk is full: move to the next one, or make one.
+Slot* SlotStack::push_chunk(size_t n) {
+  if (chunks_.empty()) {
+    chunks_.push_back(Chunk{new Slot[kChunk], kChunk, 0});
+  } else {
     // Chunks above the current one are empty: use the next, or make one.
     size_t next = current_ + 1;
     if (next == chunks_.size() || chunks_[next].size < n) {
@@ -29,14 +31,14 @@ Slot* SlotStack::push(size_t n) {
     current_ = next;
   }
   Chunk& c = chunks_[current_];
+  if (c.size - c.used < n) return push_chunk(n);
   Slot* base = c.slots + c.used;
   for (size_t i = 0; i < n; ++i) base[i] = Slot{};
   c.used += n;
   return base;
 }
 
-void SlotStack::pop(Slot*, size_t n) {
-  chunks_[current_].used -= n;
+void SlotStack::pop_chunks() {
   while (current_ > 0 && chunks_[current_].used == 0) --current_;
 }
 
