@@ -39,7 +39,9 @@ void pop_frame(Runtime& rt) {
   const size_t n = static_cast<size_t>(f.function->frame_size);
   for (size_t i = 0; i < n; ++i) {
     Slot& s = f.base[i];
-    if (s.present) release_slot(s);
+    // Scalars and by-reference slots hold nothing to let go of.
+    const TypeCode t = s.value.type;
+    if (s.present && (t == tc::String || t == tc::Array || is_object_type(t))) release_slot(s);
   }
   rt.frames.pop_back();
   rt.frame_base = rt.frames.empty() ? nullptr : rt.frames.back().base;

@@ -213,7 +213,7 @@ inline int64_t integer_of(TypeCode t, Payload p) { return t == tc::Long ? p.l : 
 
 // narrow_to for an exact integer sum: the same results without the extended
 // arithmetic.
-Payload narrow_integer(TypeCode t, int64_t x) {
+inline Payload narrow_integer(TypeCode t, int64_t x) {
   if (t == tc::Long) return make_long(x);
   const int32_t v = (x >= INT32_MIN && x <= INT32_MAX) ? static_cast<int32_t>(x) : INT32_MIN;
   switch (t) {
