@@ -176,7 +176,7 @@ Operand* Compiler::make_binary(OpCode code, Operand* l, Operand* r) {
       node->result = row->result;
       op->type = row->result;
       op->eval = row->handler;
-      if (EvalFn direct = direct_operator(code, *l, *r, fn_ != nullptr)) op->eval = direct;
+      if (EvalFn direct = direct_operator(*op, fn_ != nullptr)) op->eval = direct;
     }
   }
   if (!raise_height(op, l) || !raise_height(op, r)) return nullptr;
@@ -624,7 +624,7 @@ bool Compiler::type_condition(ConditionNode* c) {
     if (!is_value_type(cmp->left->type) || !is_value_type(cmp->right->type)) return false;
     cmp->handler = find_comparison(cmp->op, cmp->left->type, cmp->right->type);
     if (!cmp->handler) return false;
-    if (CompareFn direct = direct_comparison(cmp->op, *cmp->left, *cmp->right, fn_ != nullptr)) cmp->handler = direct;
+    if (CompareFn direct = direct_comparison(*cmp, fn_ != nullptr)) cmp->handler = direct;
     return true;
   };
   bool l = leaf(c->left);

@@ -71,8 +71,8 @@ bool compare_numbers(Runtime& rt, const CompareNode& n) {
 
 template <CmpOp Op, TypeCode L, TypeCode R, OperandForm A, OperandForm B>
 bool compare_direct(Runtime& rt, const CompareNode& n) {
-  const Payload a = fetch<A, L>(rt, *n.left);
-  const Payload b = fetch<B, R>(rt, *n.right);
+  const Payload a = fetch<A, L>(rt, *n.left, n.left_slot, n.k);
+  const Payload b = fetch<B, R>(rt, *n.right, n.right_slot, n.k);
   return compare_payloads<Op, L, R>(a, b);
 }
 
@@ -195,15 +195,22 @@ struct ComparisonIndex {
 
 std::span<const ComparisonRow> comparison_table() { return kRows; }
 
-CompareFn direct_comparison(CmpOp op, const Operand& l, const Operand& r, bool in_function) {
-  const OperandForm a = operand_form(l, in_function);
-  const OperandForm b = operand_form(r, in_function);
-  if (a == OperandForm::Read && b == OperandForm::Read) return nullptr;
+CompareFn direct_comparison(CompareNode& node, bool in_function) {
+  if (!node.left || !node.right) return nullptr;
+  const Operand& l = *node.left;
+  const Operand& r = *node.right;
+  OperandForm a, b;
+  if (!direct_forms(l, r, in_function, a, b)) return nullptr;
   const TypeCode x = l.type, y = r.type;
-  if (x == tc::Int && y == tc::Int) return direct_compare_pair<tc::Int, tc::Int>(op, a, b);
-  if (x == tc::Long && y == tc::Long) return direct_compare_pair<tc::Long, tc::Long>(op, a, b);
-  if (x == tc::Double && y == tc::Double) return direct_compare_pair<tc::Double, tc::Double>(op, a, b);
-  return nullptr;
+  CompareFn fn = nullptr;
+  if (x == tc::Int && y == tc::Int) fn = direct_compare_pair<tc::Int, tc::Int>(node.op, a, b);
+  if (x == tc::Long && y == tc::Long) fn = direct_compare_pair<tc::Long, tc::Long>(node.op, a, b);
+  if (x == tc::Double && y == tc::Double) fn = direct_compare_pair<tc::Double, tc::Double>(node.op, a, b);
+  if (!fn) return nullptr;
+  node.left_slot = l.slot;
+  node.right_slot = r.slot;
+  node.k = a == OperandForm::Constant ? l.k : r.k;
+  return fn;
 }
 
 CompareFn find_comparison(CmpOp op, TypeCode left, TypeCode right) {

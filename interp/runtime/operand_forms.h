@@ -18,18 +18,21 @@ enum class OperandForm : uint8_t { Read, Constant, Global, Local };
 // there globals are read through their reader.
 OperandForm operand_form(const Operand& op, bool in_function);
 
+// Reads an operand of form F: the constant `k`, the variable in `slot`, or
+// through the operand's reader.  The node that calls it keeps the slot and
+// the constant itself, so the read starts there and not at the operand.
 template <OperandForm F, TypeCode T>
-inline Payload fetch(Runtime& rt, const Operand& op) {
+inline Payload fetch(Runtime& rt, const Operand& op, int32_t slot, Payload k) {
   if constexpr (F == OperandForm::Constant) {
-    return op.k;
+    return k;
   } else if constexpr (F == OperandForm::Global) {
-    const Slot* s = &rt.globals[static_cast<size_t>(op.slot)];
+    const Slot* s = &rt.globals[static_cast<size_t>(slot)];
     if (s->defined) [[likely]]
       return load<T>(&s->value.v);
     return op.eval(rt, op);
   } else if constexpr (F == OperandForm::Local) {
     if (const Slot* base = rt.frame_base) [[likely]] {
-      const Slot* s = base + op.slot;
+      const Slot* s = base + slot;
       if (s->present) [[likely]]
         return load<T>(&s->value.v);
     }
@@ -38,6 +41,9 @@ inline Payload fetch(Runtime& rt, const Operand& op) {
     return op.eval(rt, op);
   }
 }
+
+// The forms of a pair of operands; both constant is left to the table's handler.
+bool direct_forms(const Operand& l, const Operand& r, bool in_function, OperandForm& a, OperandForm& b);
 
 // Calls f.template operator()<A, B>() with the two forms.
 template <class F>

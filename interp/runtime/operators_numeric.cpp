@@ -74,8 +74,8 @@ Payload binary(Runtime& rt, const Operand& self) {
 template <OpCode Op, TypeCode L, TypeCode R, OperandForm A, OperandForm B>
 Payload binary_direct(Runtime& rt, const Operand& self) {
   const ExprNode& e = *self.expr;
-  const Payload a = fetch<A, L>(rt, *e.left);
-  const Payload b = fetch<B, R>(rt, *e.right);
+  const Payload a = fetch<A, L>(rt, *e.left, self.slot, self.k);
+  const Payload b = fetch<B, R>(rt, *e.right, self.slot2, self.k);
   return compute<Op, L, R>(rt, a, b);
 }
 
@@ -187,10 +187,15 @@ OperandForm operand_form(const Operand& op, bool in_function) {
   return in_function ? OperandForm::Read : OperandForm::Global;
 }
 
-EvalFn direct_operator(OpCode op, const Operand& l, const Operand& r, bool in_function) {
-  const OperandForm a = operand_form(l, in_function);
-  const OperandForm b = operand_form(r, in_function);
-  if (a == OperandForm::Read && b == OperandForm::Read) return nullptr;
+bool direct_forms(const Operand& l, const Operand& r, bool in_function, OperandForm& a, OperandForm& b) {
+  a = operand_form(l, in_function);
+  b = operand_form(r, in_function);
+  if (a == OperandForm::Read && b == OperandForm::Read) return false;
+  return !(a == OperandForm::Constant && b == OperandForm::Constant);
+}
+
+namespace {
+EvalFn direct_handler(OpCode op, const Operand& l, const Operand& r, OperandForm a, OperandForm b) {
   const TypeCode x = l.type, y = r.type;
   if (x == tc::Int && y == tc::Int) return ops::direct_for_pair<tc::Int, tc::Int>(op, a, b);
   if (x == tc::Long && y == tc::Long) return ops::direct_for_pair<tc::Long, tc::Long>(op, a, b);
@@ -199,6 +204,21 @@ EvalFn direct_operator(OpCode op, const Operand& l, const Operand& r, bool in_fu
   if (x == tc::Double && y == tc::Int) return ops::direct_for_pair<tc::Double, tc::Int>(op, a, b);
   if (x == tc::Int && y == tc::Double) return ops::direct_for_pair<tc::Int, tc::Double>(op, a, b);
   return nullptr;
+}
+}  // namespace
+
+EvalFn direct_operator(Operand& self, bool in_function) {
+  if (!self.expr || !self.expr->left || !self.expr->right) return nullptr;
+  const Operand& l = *self.expr->left;
+  const Operand& r = *self.expr->right;
+  OperandForm a, b;
+  if (!direct_forms(l, r, in_function, a, b)) return nullptr;
+  EvalFn fn = direct_handler(self.expr->op, l, r, a, b);
+  if (!fn) return nullptr;
+  self.slot = l.slot;
+  self.slot2 = r.slot;
+  self.k = a == OperandForm::Constant ? l.k : r.k;
+  return fn;
 }
 
 }  // namespace quorin

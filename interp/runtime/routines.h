@@ -103,11 +103,12 @@ ExecFn assignment_routine(Assignment& a);
 // not a by-reference parameter.
 bool is_plain_use(const VarRef& ref);
 
-// The handler of `l op r` that reads a constant or plain-variable operand
-// itself (runtime/operand_forms.h), or null when the table's handler is as
-// good.  `in_function`: the expression is compiled inside a function.
-EvalFn direct_operator(OpCode op, const Operand& l, const Operand& r, bool in_function);
-CompareFn direct_comparison(CmpOp op, const Operand& l, const Operand& r, bool in_function);
+// The handler of an operator or comparison that reads a constant or
+// plain-variable operand itself (runtime/operand_forms.h), or null when the
+// table's handler is as good; it records the slots and the constant it
+// reads in the node.  `in_function`: the node is compiled inside a function.
+EvalFn direct_operator(Operand& self, bool in_function);
+CompareFn direct_comparison(CompareNode& node, bool in_function);
 
 // Condition evaluation (short-circuit).
 bool eval_condition(Runtime&, const ConditionNode&);
