@@ -1,5 +1,7 @@
 local s = ""
-for i = 1, 20000 do
+local same = 0
+for i = 1, 30000 do
   s = s .. "ab"
+  if s == "abab" then same = same + 1 end
 end
-print(#s)
+print(#s .. " " .. same)

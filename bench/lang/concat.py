@@ -1,4 +1,7 @@
 s = ""
-for i in range(20000):
+same = 0
+for i in range(30000):
     s = s + "ab"
-print(len(s))
+    if s == "abab":
+        same = same + 1
+print(str(len(s)) + " " + str(same))

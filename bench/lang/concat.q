@@ -1,9 +1,10 @@
 string s = ""
+int same = 0
 int i
-for i = 1 to 20000
+for i = 1 to 30000
   s = s + "ab"
+  if s == "abab"
+    same = same + 1
+  endif
 next
-console_println(len_of(s))
-func int len_of(string t)
-  return 40000
-endfunc
+console_println(len(s) + " " + same)

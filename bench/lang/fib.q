@@ -4,4 +4,4 @@ func int fib(int n)
   endif
   return fib(n - 1) + fib(n - 2)
 endfunc
-console_println(fib(27))
+console_println(fib(32))

@@ -1,8 +1,8 @@
 inside = 0
-for y in range(200):
-    for x in range(200):
-        cr = x * 3.0 / 200 - 2.0
-        ci = y * 2.0 / 200 - 1.0
+for y in range(400):
+    for x in range(400):
+        cr = x * 3.0 / 400 - 2.0
+        ci = y * 2.0 / 400 - 1.0
         zr = 0.0
         zi = 0.0
         k = 0

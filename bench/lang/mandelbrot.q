@@ -7,10 +7,10 @@ double zr
 double zi
 double t
 int k
-for y = 0 to 199
-  for x = 0 to 199
-    cr = x * 3.0 / 200 - 2.0
-    ci = y * 2.0 / 200 - 1.0
+for y = 0 to 399
+  for x = 0 to 399
+    cr = x * 3.0 / 400 - 2.0
+    ci = y * 2.0 / 400 - 1.0
     zr = 0.0
     zi = 0.0
     k = 0

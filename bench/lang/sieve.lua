@@ -1,4 +1,4 @@
-local n = 2000000
+local n = 3000000
 local composite = {}
 for i = 0, n do composite[i] = 0 end
 local count = 0

@@ -1,4 +1,4 @@
-n = 2000000
+n = 3000000
 composite = bytearray(n + 1)
 count = 0
 for i in range(2, n + 1):

@@ -1,5 +1,5 @@
-int n = 2000000
-byte composite[2000001]
+int n = 3000000
+byte composite[3000001]
 int count = 0
 int i
 int j

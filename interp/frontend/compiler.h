@@ -15,6 +15,8 @@ namespace quorin {
 
 struct ForData;
 
+struct Assignment;
+
 class Compiler {
  public:
   Compiler(Program& program, CompileErrors& errors, const std::u16string* main_file);
@@ -79,6 +81,8 @@ class Compiler {
   NameKind reserved_kind(std::u16string_view name) const;
   void emit_initialise(StatementNode*& tail, VariableRecord* var);
   void emit_assignment(StatementNode*& tail, VarRef* target, Operand* value, TypeCode type);
+  // `s = s + a + b …`: the leftmost read of the target and the text added to it.
+  void find_string_append(Assignment& a);
   void emit_local_definition(StatementNode*& tail, VariableRecord* var);
 
   // ---- expressions ----

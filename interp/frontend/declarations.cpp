@@ -65,12 +65,35 @@ void Compiler::emit_initialise(StatementNode*& tail, VariableRecord* var) {
   n->operands.push_back(make_string_constant(var->name));
 }
 
+void Compiler::find_string_append(Assignment& a) {
+  if (!a.target->indices.empty() || a.target->var->type == tc::Array) return;
+  std::vector<Operand*> pieces;
+  Operand* op = a.value;
+  while (op->kind == OperandKind::Expr && op->expr && op->expr->resolved && op->expr->op == OpCode::Add &&
+         op->type == tc::String && op->expr->left->type == tc::String) {
+    pieces.push_back(op->expr->right);
+    op = op->expr->left;
+  }
+  if (pieces.empty() || op->kind != OperandKind::Variable || op->var->var != a.target->var ||
+      !op->var->indices.empty())
+    return;
+  // The pieces joined on their own give the same text as joined one by one
+  // onto the target's.
+  Operand* tail = pieces.back();
+  if (tail->type != tc::String) tail = make_binary(OpCode::Add, make_constant(tc::String, make_str(str_empty())), tail);
+  for (size_t i = pieces.size() - 1; tail && i-- > 0;) tail = make_binary(OpCode::Add, tail, pieces[i]);
+  if (!tail || tail->type != tc::String) return;
+  a.append_from = op;
+  a.append = tail;
+}
+
 void Compiler::emit_assignment(StatementNode*& tail, VarRef* target, Operand* value, TypeCode type) {
   auto* a = prog_.make<Assignment>();
   a->target = target;
   a->type = type;
   a->value = convert(value, type);
   a->store = store_routine(*target, type);
+  if (type == tc::String) find_string_append(*a);
   StatementNode* n = append(tail, nullptr, u"variable_assignment");
   n->extra = a;
   n->routine = assignment_routine(*a);

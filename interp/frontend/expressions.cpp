@@ -133,7 +133,7 @@ Operand* Compiler::make_variable(VariableRecord* var, std::vector<Operand*> indi
     op->key = v->key;
     op->val = v->val;
   }
-  op->eval = variable_reader(*ref);
+  bind_variable_reader(*op);
   if (fn_ && ref->var->scope == Scope::Global) fn_global_uses_.push_back(op);
   for (const Operand* i : ref->indices)
     if (!raise_height(op, i)) return nullptr;
@@ -176,6 +176,7 @@ Operand* Compiler::make_binary(OpCode code, Operand* l, Operand* r) {
       node->result = row->result;
       op->type = row->result;
       op->eval = row->handler;
+      if (EvalFn direct = direct_operator(*op, fn_ != nullptr)) op->eval = direct;
     }
   }
   if (!raise_height(op, l) || !raise_height(op, r)) return nullptr;
@@ -622,7 +623,9 @@ bool Compiler::type_condition(ConditionNode* c) {
     auto* cmp = static_cast<CompareNode*>(ch.ptr);
     if (!is_value_type(cmp->left->type) || !is_value_type(cmp->right->type)) return false;
     cmp->handler = find_comparison(cmp->op, cmp->left->type, cmp->right->type);
-    return cmp->handler != nullptr;
+    if (!cmp->handler) return false;
+    if (CompareFn direct = direct_comparison(*cmp, fn_ != nullptr)) cmp->handler = direct;
+    return true;
   };
   bool l = leaf(c->left);
   bool r = leaf(c->right);

@@ -98,7 +98,7 @@ void Compiler::compile_for(StatementNode*& tail) {
     read->kind = OperandKind::Variable;
     read->var = ref;
     read->type = vtype;
-    read->eval = variable_reader(*ref);
+    bind_variable_reader(*read);
     data->read = read;
     data->store = store_routine(*ref, vtype);
   }

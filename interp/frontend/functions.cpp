@@ -233,14 +233,17 @@ void Compiler::rebind_shadowed_globals() {
   for (ForData* d : fn_global_loops_) rebind(d->var);
 
   for (Operand* op : fn_global_uses_)
-    if (rebound(op->var)) op->eval = variable_reader(*op->var);
+    if (rebound(op->var)) bind_variable_reader(*op);
   for (StatementNode* n : fn_global_stores_) {
     auto* a = static_cast<Assignment*>(n->extra);
-    if (rebound(a->target)) a->store = store_routine(*a->target, a->type);
+    if (rebound(a->target)) {
+      a->store = store_routine(*a->target, a->type);
+      n->routine = assignment_routine(*a);
+    }
   }
   for (ForData* d : fn_global_loops_) {
     if (!rebound(d->var)) continue;
-    if (d->read) d->read->eval = variable_reader(*d->var);
+    if (d->read) bind_variable_reader(*d->read);
     if (d->store) d->store = store_routine(*d->var, d->var_type);
   }
 }

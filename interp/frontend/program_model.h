@@ -55,6 +55,9 @@ struct CompareNode {
   Operand* right = nullptr;
   CmpOp op = CmpOp::Eq;
   CompareFn handler = nullptr;
+  // Handlers reading their operands: the variables' slots, the constant.
+  int32_t left_slot = -1, right_slot = -1;
+  Payload k{.bits = 0};
 };
 
 struct ConditionNode {
@@ -132,6 +135,9 @@ struct Operand {
   TypeCode type = tc::None;  // static value type (tc::Array for a whole array)
   uint16_t elem = 0, key = 0, val = 0;
   uint16_t height = 0;      // evaluation nesting below this operand (compile-time limit)
+  int32_t slot = -1;        // variable uses: the slot of `var->var`, set with the reader;
+                            // operators reading their operands: the left one's slot
+  int32_t slot2 = -1;       // operators reading their operands: the right one's slot
   Payload k{.bits = 0};     // constants (a string constant holds one reference)
   ExprNode* expr = nullptr;
   struct CallRecord* call = nullptr;

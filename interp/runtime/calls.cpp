@@ -39,9 +39,12 @@ void pop_frame(Runtime& rt) {
   const size_t n = static_cast<size_t>(f.function->frame_size);
   for (size_t i = 0; i < n; ++i) {
     Slot& s = f.base[i];
-    if (s.present) release_slot(s);
+    // Scalars and by-reference slots hold nothing to let go of.
+    const TypeCode t = s.value.type;
+    if (s.present && (t == tc::String || t == tc::Array || is_object_type(t))) release_slot(s);
   }
   rt.frames.pop_back();
+  rt.frame_base = rt.frames.empty() ? nullptr : rt.frames.back().base;
   rt.stack.pop(f.base, n);
 }
 
@@ -59,48 +62,68 @@ Payload invoke_script_function(Runtime& rt, const CallRecord& c) {
   const ScriptFunction* f = c.function;
   if (static_cast<int>(rt.frames.size()) >= rt.call_depth_limit) [[unlikely]]
     rt.fail(format16(u"函数 '%s()' 的调用层次超过 %d 层 (递归太深)", f->name, rt.call_depth_limit));
-  // Evaluate every argument before the new frame exists.
-  Value cells[16];
+  // Evaluate every argument before the new frame exists.  A cell holds the
+  // value, the address (by-reference) or the array; the parameter's code
+  // says which.
+  Payload cells[16];
   const size_t argc = c.args.size();
+  const TypeCode* codes = f->signature.args;
+  auto drop_cells = [&](size_t count) {
+    for (size_t k = 0; k < count; ++k)
+      if (!is_by_ref(codes[k]) && !is_int_var_param(codes[k]) && !is_array_param(codes[k]))
+        dispose(f->params[k]->type, cells[k]);
+  };
   for (size_t i = 0; i < argc; ++i) {
     const Operand& op = *c.args[i];
-    const VariableRecord* prm = f->params[i];
-    TypeCode code = f->signature.args[i];
+    const TypeCode code = codes[i];
     if (is_by_ref(code) || is_int_var_param(code)) {
       if (op.kind != OperandKind::Variable) {
-        for (size_t k = 0; k < i; ++k) dispose(cells[k].type, cells[k].v);
+        drop_cells(i);
         fail_not_a_variable(rt, op);
       }
-      cells[i].type = code;
-      cells[i].v.ptr = value_address(rt, *op.var, true);
+      cells[i].ptr = value_address(rt, *op.var, true);
     } else if (is_array_param(code)) {
       if (op.kind != OperandKind::Variable) {
-        for (size_t k = 0; k < i; ++k) dispose(cells[k].type, cells[k].v);
+        drop_cells(i);
         fail_not_a_variable(rt, op);
       }
-      cells[i].type = tc::Array;
-      cells[i].v.arr = slot_for_read(rt, *op.var)->value.v.arr;
+      cells[i].arr = slot_for_read(rt, *op.var)->value.v.arr;
     } else {
-      cells[i].type = prm->type;
-      cells[i].v = op.eval(rt, op);
+      cells[i] = op.eval(rt, op);
     }
   }
   Slot* base = rt.stack.push(static_cast<size_t>(f->frame_size));
   rt.frames.push_back(Frame{f, base});
+  rt.frame_base = base;
   FrameGuard guard{rt};
   for (size_t i = 0; i < argc; ++i) {
     Slot& s = base[i];
     const VariableRecord* prm = f->params[i];
+    const TypeCode code = codes[i];
     s.record = prm;
     s.present = s.defined = s.assigned = 1;
-    s.value.type = cells[i].type;
-    if (cells[i].type == tc::Array) {
+    if (is_array_param(code)) {
+      s.value.type = tc::Array;
       s.borrowed = 1;
-      s.value.v.arr = cells[i].v.arr;
-    } else if (is_by_ref(cells[i].type) || is_int_var_param(cells[i].type)) {
-      s.value.v.ptr = cells[i].v.ptr;
+      s.value.v.arr = cells[i].arr;
+    } else if (is_by_ref(code) || is_int_var_param(code)) {
+      s.value.type = code;
+      s.value.v.ptr = cells[i].ptr;
     } else {
-      with_type(prm->type, [&]<TypeCode T>() { store<T>(&s.value.v, cells[i].v); });
+      s.value.type = prm->type;
+      switch (prm->type) {  // the common scalars without the generic store
+        case tc::Int:
+          s.value.v.i = cells[i].i;
+          break;
+        case tc::Long:
+          s.value.v.l = cells[i].l;
+          break;
+        case tc::Double:
+          s.value.v.d = cells[i].d;
+          break;
+        default:
+          with_type(prm->type, [&]<TypeCode T>() { store<T>(&s.value.v, cells[i]); });
+      }
     }
   }
   rt.has_return_value = false;

@@ -9,6 +9,7 @@
 #include "runtime/bmp_equality.h"
 #include "runtime/exact_compare.h"
 #include "runtime/object.h"
+#include "runtime/operand_forms.h"
 #include "runtime/operator_families.h"
 #include "runtime/operator_kernels.h"
 #include "runtime/runtime.h"
@@ -41,9 +42,7 @@ inline bool holds(Order o) {
 }
 
 template <CmpOp Op, TypeCode L, TypeCode R>
-bool compare_numbers(Runtime& rt, const CompareNode& n) {
-  const Payload a = n.left->eval(rt, *n.left);
-  const Payload b = n.right->eval(rt, *n.right);
+inline bool compare_payloads(Payload a, Payload b) {
   using X = Computed<L>;
   using Y = Computed<R>;
   const X x = take<L>(a);
@@ -60,6 +59,41 @@ bool compare_numbers(Runtime& rt, const CompareNode& n) {
   } else {
     // int or float against double, int against float: all exact as doubles.
     return apply<Op, double>(static_cast<double>(x), static_cast<double>(y));
+  }
+}
+
+template <CmpOp Op, TypeCode L, TypeCode R>
+bool compare_numbers(Runtime& rt, const CompareNode& n) {
+  const Payload a = n.left->eval(rt, *n.left);
+  const Payload b = n.right->eval(rt, *n.right);
+  return compare_payloads<Op, L, R>(a, b);
+}
+
+template <CmpOp Op, TypeCode L, TypeCode R, OperandForm A, OperandForm B>
+bool compare_direct(Runtime& rt, const CompareNode& n) {
+  const Payload a = fetch<A, L>(rt, *n.left, n.left_slot, n.k);
+  const Payload b = fetch<B, R>(rt, *n.right, n.right_slot, n.k);
+  return compare_payloads<Op, L, R>(a, b);
+}
+
+template <TypeCode L, TypeCode R>
+CompareFn direct_compare_pair(CmpOp op, OperandForm a, OperandForm b) {
+  auto of = [&]<CmpOp Op>() -> CompareFn {
+    return with_forms(a, b, []<OperandForm A, OperandForm B>() -> CompareFn { return &compare_direct<Op, L, R, A, B>; });
+  };
+  switch (op) {
+    case CmpOp::Gt:
+      return of.template operator()<CmpOp::Gt>();
+    case CmpOp::Ge:
+      return of.template operator()<CmpOp::Ge>();
+    case CmpOp::Eq:
+      return of.template operator()<CmpOp::Eq>();
+    case CmpOp::Ne:
+      return of.template operator()<CmpOp::Ne>();
+    case CmpOp::Lt:
+      return of.template operator()<CmpOp::Lt>();
+    default:
+      return of.template operator()<CmpOp::Le>();
   }
 }
 
@@ -160,6 +194,24 @@ struct ComparisonIndex {
 }  // namespace
 
 std::span<const ComparisonRow> comparison_table() { return kRows; }
+
+CompareFn direct_comparison(CompareNode& node, bool in_function) {
+  if (!node.left || !node.right) return nullptr;
+  const Operand& l = *node.left;
+  const Operand& r = *node.right;
+  OperandForm a, b;
+  if (!direct_forms(l, r, in_function, a, b)) return nullptr;
+  const TypeCode x = l.type, y = r.type;
+  CompareFn fn = nullptr;
+  if (x == tc::Int && y == tc::Int) fn = direct_compare_pair<tc::Int, tc::Int>(node.op, a, b);
+  if (x == tc::Long && y == tc::Long) fn = direct_compare_pair<tc::Long, tc::Long>(node.op, a, b);
+  if (x == tc::Double && y == tc::Double) fn = direct_compare_pair<tc::Double, tc::Double>(node.op, a, b);
+  if (!fn) return nullptr;
+  node.left_slot = l.slot;
+  node.right_slot = r.slot;
+  node.k = a == OperandForm::Constant ? l.k : r.k;
+  return fn;
+}
 
 CompareFn find_comparison(CmpOp op, TypeCode left, TypeCode right) {
   static const ComparisonIndex index;

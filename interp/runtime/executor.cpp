@@ -205,8 +205,100 @@ Payload narrow_to(TypeCode t, Wide w) {
 }
 }  // namespace
 
+namespace {
+
+constexpr bool is_integer_code(TypeCode t) { return is_int_class(t) || t == tc::Long; }
+
+inline int64_t integer_of(TypeCode t, Payload p) { return t == tc::Long ? p.l : static_cast<int64_t>(p.i); }
+
+// narrow_to for an exact integer sum: the same results without the extended
+// arithmetic.
+inline Payload narrow_integer(TypeCode t, int64_t x) {
+  if (t == tc::Long) return make_long(x);
+  const int32_t v = (x >= INT32_MIN && x <= INT32_MAX) ? static_cast<int32_t>(x) : INT32_MIN;
+  switch (t) {
+    case tc::Byte:
+      return make_int(static_cast<uint8_t>(v));
+    case tc::Char:
+      return make_int(static_cast<char16_t>(v));
+    case tc::Short:
+      return make_int(static_cast<int16_t>(v));
+    default:
+      return make_int(v);
+  }
+}
+
+// The counting loop when the variable, the end and the step are all
+// integers.  Every value involved fits in 64 bits and every sum that does
+// not overflow them is exact, so comparing and adding in int64_t gives what
+// the extended-precision loop gives; a sum that would overflow takes the
+// extended arithmetic for that one step.
+//
+// An int or long variable that names its own slot is read and written there
+// directly; whenever that slot is not usable (a local not created yet, an
+// undefined global) the variable's reader and store routine take over with
+// their checks and messages.
+template <TypeCode T>
+Flow for_integers(Runtime& rt, const ForData* d) {
+  const int64_t end = integer_of(d->end->type, d->end->eval(rt, *d->end));
+  const int64_t step = d->step ? integer_of(d->step->type, d->step->eval(rt, *d->step)) : 1;
+  const TypeCode t = d->var_type;
+  constexpr bool direct = T == tc::Int || T == tc::Long;
+  const bool global = d->var->var->scope == Scope::Global;
+  const size_t slot = static_cast<size_t>(d->read->slot);
+  auto own_slot = [&]() -> Slot* {
+    if (global) {
+      Slot* s = &rt.globals[slot];
+      return s->defined ? s : nullptr;
+    }
+    Slot* base = rt.frame_base;
+    if (!base || !base[slot].present) return nullptr;
+    return base + slot;
+  };
+  const bool empty = d->body->next == nullptr;
+  Flow out = Flow::Next;
+  int64_t v = integer_of(t, d->read->eval(rt, *d->read));
+  for (;;) {
+    if (step >= 0 ? v > end : v < end) return Flow::Next;
+    Slot* s = nullptr;
+    if (!empty) {
+      if (leaves_loop(run_list(rt, d->body), out)) return out;
+      if constexpr (direct) s = own_slot();
+      if (!s)
+        v = integer_of(t, d->read->eval(rt, *d->read));
+      else if constexpr (T == tc::Long)
+        v = s->value.v.l;
+      else
+        v = s->value.v.i;
+    } else if constexpr (direct) {
+      s = own_slot();
+    }
+    int64_t sum;
+    Payload next = __builtin_add_overflow(v, step, &sum)
+                       ? narrow_to(t, static_cast<Wide>(v) + static_cast<Wide>(step))
+                       : narrow_integer(t, sum);
+    if (s) {
+      s->assigned = 1;
+      if constexpr (T == tc::Long)
+        s->value.v.l = next.l;
+      else
+        s->value.v.i = next.i;
+    } else {
+      d->store(rt, *d->var, next);
+    }
+    v = integer_of(t, next);
+  }
+}
+
+}  // namespace
+
 Flow exec_for_condition(Runtime& rt, const StatementNode& n) {
   const auto* d = static_cast<const ForData*>(n.extra);
+  if (is_integer_code(d->var_type) && is_integer_code(d->end->type) && (!d->step || is_integer_code(d->step->type))) {
+    if (d->var_type == tc::Int && is_plain_use(*d->var)) return for_integers<tc::Int>(rt, d);
+    if (d->var_type == tc::Long && is_plain_use(*d->var)) return for_integers<tc::Long>(rt, d);
+    return for_integers<tc::None>(rt, d);
+  }
   const Wide end = wide_of(d->end->type, d->end->eval(rt, *d->end));
   const Wide step = d->step ? wide_of(d->step->type, d->step->eval(rt, *d->step)) : 1.0L;
   const bool ascending = step >= 0;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "runtime/operator_families.h"
+#include "runtime/operand_forms.h"
 #include "runtime/operator_kernels.h"
 #include "runtime/runtime.h"
 
@@ -20,10 +21,7 @@ constexpr TypeCode binary_result(OpCode op, TypeCode l, TypeCode r) {
 }
 
 template <OpCode Op, TypeCode L, TypeCode R>
-Payload binary(Runtime& rt, const Operand& self) {
-  const ExprNode& e = *self.expr;
-  const Payload a = e.left->eval(rt, *e.left);
-  const Payload b = e.right->eval(rt, *e.right);
+inline Payload compute(Runtime& rt, Payload a, Payload b) {
   constexpr TypeCode T = binary_result(Op, L, R);
   using C = Computed<T>;
   constexpr bool integral = std::is_integral_v<C>;
@@ -62,6 +60,43 @@ Payload binary(Runtime& rt, const Operand& self) {
   } else {
     static_assert(Op == OpCode::Shr);
     return pack<T>(shift_right(x, y));
+  }
+}
+
+template <OpCode Op, TypeCode L, TypeCode R>
+Payload binary(Runtime& rt, const Operand& self) {
+  const ExprNode& e = *self.expr;
+  const Payload a = e.left->eval(rt, *e.left);
+  const Payload b = e.right->eval(rt, *e.right);
+  return compute<Op, L, R>(rt, a, b);
+}
+
+template <OpCode Op, TypeCode L, TypeCode R, OperandForm A, OperandForm B>
+Payload binary_direct(Runtime& rt, const Operand& self) {
+  const ExprNode& e = *self.expr;
+  const Payload a = fetch<A, L>(rt, *e.left, self.slot, self.k);
+  const Payload b = fetch<B, R>(rt, *e.right, self.slot2, self.k);
+  return compute<Op, L, R>(rt, a, b);
+}
+
+template <OpCode Op, TypeCode L, TypeCode R>
+EvalFn direct_of(OperandForm a, OperandForm b) {
+  return with_forms(a, b, []<OperandForm A, OperandForm B>() -> EvalFn { return &binary_direct<Op, L, R, A, B>; });
+}
+
+template <TypeCode L, TypeCode R>
+EvalFn direct_for_pair(OpCode op, OperandForm a, OperandForm b) {
+  switch (op) {
+    case OpCode::Add:
+      return direct_of<OpCode::Add, L, R>(a, b);
+    case OpCode::Sub:
+      return direct_of<OpCode::Sub, L, R>(a, b);
+    case OpCode::Mul:
+      return direct_of<OpCode::Mul, L, R>(a, b);
+    case OpCode::Div:
+      return direct_of<OpCode::Div, L, R>(a, b);
+    default:
+      return nullptr;
   }
 }
 
@@ -140,3 +175,50 @@ std::span<const OperatorRow> numeric_rows(OpCode op) {
 void divide_by_zero(Runtime& rt) { rt.fail(u"除数为 0"); }
 
 }  // namespace quorin::ops
+
+namespace quorin {
+
+OperandForm operand_form(const Operand& op, bool in_function) {
+  if (op.eval == eval_constant && is_numeric(op.type)) return OperandForm::Constant;
+  if (op.kind != OperandKind::Variable || !op.var || !is_plain_use(*op.var) || op.type != op.var->var->type ||
+      op.slot != op.var->var->slot)
+    return OperandForm::Read;
+  if (op.var->var->scope == Scope::Local) return OperandForm::Local;
+  return in_function ? OperandForm::Read : OperandForm::Global;
+}
+
+bool direct_forms(const Operand& l, const Operand& r, bool in_function, OperandForm& a, OperandForm& b) {
+  a = operand_form(l, in_function);
+  b = operand_form(r, in_function);
+  if (a == OperandForm::Read && b == OperandForm::Read) return false;
+  return !(a == OperandForm::Constant && b == OperandForm::Constant);
+}
+
+namespace {
+EvalFn direct_handler(OpCode op, const Operand& l, const Operand& r, OperandForm a, OperandForm b) {
+  const TypeCode x = l.type, y = r.type;
+  if (x == tc::Int && y == tc::Int) return ops::direct_for_pair<tc::Int, tc::Int>(op, a, b);
+  if (x == tc::Long && y == tc::Long) return ops::direct_for_pair<tc::Long, tc::Long>(op, a, b);
+  if (x == tc::Double && y == tc::Double) return ops::direct_for_pair<tc::Double, tc::Double>(op, a, b);
+  if (x == tc::Long && y == tc::Int) return ops::direct_for_pair<tc::Long, tc::Int>(op, a, b);
+  if (x == tc::Double && y == tc::Int) return ops::direct_for_pair<tc::Double, tc::Int>(op, a, b);
+  if (x == tc::Int && y == tc::Double) return ops::direct_for_pair<tc::Int, tc::Double>(op, a, b);
+  return nullptr;
+}
+}  // namespace
+
+EvalFn direct_operator(Operand& self, bool in_function) {
+  if (!self.expr || !self.expr->left || !self.expr->right) return nullptr;
+  const Operand& l = *self.expr->left;
+  const Operand& r = *self.expr->right;
+  OperandForm a, b;
+  if (!direct_forms(l, r, in_function, a, b)) return nullptr;
+  EvalFn fn = direct_handler(self.expr->op, l, r, a, b);
+  if (!fn) return nullptr;
+  self.slot = l.slot;
+  self.slot2 = r.slot;
+  self.k = a == OperandForm::Constant ? l.k : r.k;
+  return fn;
+}
+
+}  // namespace quorin

@@ -10,6 +10,8 @@ Payload eval_constant(Runtime&, const Operand&);
 Payload eval_call(Runtime&, const Operand&);
 // Reader of a variable use, chosen by scope, type, indices and parameter kind.
 EvalFn variable_reader(const VarRef& ref);
+// Gives a variable operand its reader and the slot the reader uses.
+void bind_variable_reader(Operand& op);
 // Converts op.inner from `from` to `to` (numeric types).
 EvalFn numeric_conversion(TypeCode from, TypeCode to);
 
@@ -17,6 +19,7 @@ EvalFn numeric_conversion(TypeCode from, TypeCode to);
 Flow exec_nothing(Runtime&, const StatementNode&);
 Flow exec_call_statement(Runtime&, const StatementNode&);        // extra = CallRecord
 Flow exec_assignment(Runtime&, const StatementNode&);            // extra = Assignment
+Flow exec_string_append(Runtime&, const StatementNode&);         // extra = Assignment with `append`
 Flow exec_define_local(Runtime&, const StatementNode&);          // extra = VariableRecord
 Flow exec_initialize(Runtime&, const StatementNode&);            // extra = VariableRecord
 Flow exec_if(Runtime&, const StatementNode&);                    // extra = std::vector<IfBranch>
@@ -59,6 +62,11 @@ struct Assignment {
   TypeCode type = tc::None;   // the stored type (element type for arrays)
   bool declares = false;      // a declaration's initialiser: marks the variable defined
   StoreFn store = nullptr;
+  // `s = s + …` on a string variable: the read of `s` on the left and the
+  // text that is added (null: an ordinary assignment).
+  Operand* append_from = nullptr;
+  Operand* append = nullptr;
+  int32_t slot = -1;  // plain targets: the variable's slot
 };
 
 struct LoopData {
@@ -88,8 +96,19 @@ struct CollectionAssignment {
   Operand* from = nullptr;         // variable or call
 };
 
-// The assignment routine specialised for the target's scope and type.
-ExecFn assignment_routine(const Assignment& a);
+// The assignment routine specialised for the target's scope and type (it
+// records the target's slot in `a` for the routine).
+ExecFn assignment_routine(Assignment& a);
+// A variable use that names the variable's own slot: no index, not an array,
+// not a by-reference parameter.
+bool is_plain_use(const VarRef& ref);
+
+// The handler of an operator or comparison that reads a constant or
+// plain-variable operand itself (runtime/operand_forms.h), or null when the
+// table's handler is as good; it records the slots and the constant it
+// reads in the node.  `in_function`: the node is compiled inside a function.
+EvalFn direct_operator(Operand& self, bool in_function);
+CompareFn direct_comparison(CompareNode& node, bool in_function);
 
 // Condition evaluation (short-circuit).
 bool eval_condition(Runtime&, const ConditionNode&);

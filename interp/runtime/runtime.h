@@ -70,10 +70,27 @@ class SlotStack {
   SlotStack(const SlotStack&) = delete;
   SlotStack& operator=(const SlotStack&) = delete;
   ~SlotStack();
-  Slot* push(size_t n);  // n zeroed slots
-  void pop(Slot* base, size_t n);
+  // n zeroed slots
+  Slot* push(size_t n) {
+    if (!chunks_.empty()) [[likely]] {
+      Chunk& c = chunks_[current_];
+      if (c.size - c.used >= n) [[likely]] {
+        Slot* base = c.slots + c.used;
+        for (size_t i = 0; i < n; ++i) base[i] = Slot{};
+        c.used += n;
+        return base;
+      }
+    }
+    return push_chunk(n);
+  }
+  void pop(Slot*, size_t n) {
+    chunks_[current_].used -= n;
+    if (chunks_[current_].used == 0 && current_ > 0) pop_chunks();
+  }
 
  private:
+  Slot* push_chunk(size_t n);
+  void pop_chunks();
   static constexpr size_t kChunk = 1 << 14;
   struct Chunk {
     Slot* slots;
@@ -118,7 +135,8 @@ class Runtime {
   std::vector<Slot> globals;
   SlotStack stack;  // locals of all active frames
   std::vector<Frame> frames;
-  Slot* frame_slots() { return frames.back().base; }
+  Slot* frame_base = nullptr;  // slots of the innermost frame (null: none)
+  Slot* frame_slots() { return frame_base; }
   int call_depth_limit = 4000;
 
   // Return value of the function being left.

@@ -18,6 +18,7 @@ constexpr uint32_t kStrImmortal = 0xFFFFFFFFu;
 struct StrRep {
   uint32_t rc;
   uint32_t len;  // UTF-16 units, not counting the terminating NUL
+  uint32_t cap;  // units the block holds before the NUL (at least len)
   char16_t data[1];
 };
 
@@ -29,6 +30,10 @@ StrRep* str_empty();  // the shared empty text (immortal; releasing it is harmle
 // room they did not need.
 StrRep* str_resize(StrRep* r, uint32_t len);
 void str_free(StrRep* r);
+// Appends to a text held by one owner (rc 1, not the empty text), growing its
+// block geometrically so that repeated appends copy each unit a bounded
+// number of times; may move it.
+StrRep* str_append(StrRep* r, std::u16string_view tail);
 
 inline void str_retain(StrRep* r) {
   if (r->rc != kStrImmortal) ++r->rc;

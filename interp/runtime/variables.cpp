@@ -1,6 +1,7 @@
 // Variable storage: global and local slots, their defined/assigned rules,
 // arrays with bounds checks, and the declaration and assignment routines.
 #include <cstring>
+#include <new>
 
 #include "builtins/collections/access.h"
 #include "runtime/bmp_object.h"
@@ -16,9 +17,11 @@ SlotStack::~SlotStack() {
   for (Chunk& c : chunks_) delete[] c.slots;
 }
 
-Slot* SlotStack::push(size_t n) {
-  if (chunks_.empty()) chunks_.push_back(Chunk{new Slot[kChunk], kChunk, 0});
-  if (chunks_[current_].size - chunks_[current_].used < n) {
+// The current chunk is full: move to the next one, or make one.
+Slot* SlotStack::push_chunk(size_t n) {
+  if (chunks_.empty()) {
+    chunks_.push_back(Chunk{new Slot[kChunk], kChunk, 0});
+  } else {
     // Chunks above the current one are empty: use the next, or make one.
     size_t next = current_ + 1;
     if (next == chunks_.size() || chunks_[next].size < n) {
@@ -28,14 +31,14 @@ Slot* SlotStack::push(size_t n) {
     current_ = next;
   }
   Chunk& c = chunks_[current_];
+  if (c.size - c.used < n) return push_chunk(n);
   Slot* base = c.slots + c.used;
   for (size_t i = 0; i < n; ++i) base[i] = Slot{};
   c.used += n;
   return base;
 }
 
-void SlotStack::pop(Slot*, size_t n) {
-  chunks_[current_].used -= n;
+void SlotStack::pop_chunks() {
   while (current_ > 0 && chunks_[current_].used == 0) --current_;
 }
 
@@ -61,7 +64,7 @@ inline Slot* read_global(Runtime& rt, const VariableRecord* v) {
 }
 
 inline Slot* read_local(Runtime& rt, const VarRef& ref) {
-  Slot* s = rt.frames.empty() ? nullptr : rt.frame_slots() + ref.var->slot;
+  Slot* s = rt.frame_base ? rt.frame_base + ref.var->slot : nullptr;
   if (!s || !s->present) [[unlikely]] {
     if (ref.shadowed_global) return read_global(rt, ref.shadowed_global);
     fail_undefined(rt, ref.var->name);
@@ -80,7 +83,7 @@ Slot* slot_for_write(Runtime& rt, const VarRef& ref) {
   if (ref.var->scope == Scope::Global) {
     s = &rt.globals[static_cast<size_t>(ref.var->slot)];
   } else {
-    s = rt.frames.empty() ? nullptr : rt.frame_slots() + ref.var->slot;
+    s = rt.frame_base ? rt.frame_base + ref.var->slot : nullptr;
     if (!s || !s->present) {
       if (!ref.shadowed_global) fail_undefined(rt, ref.var->name);
       s = &rt.globals[static_cast<size_t>(ref.shadowed_global->slot)];
@@ -153,13 +156,23 @@ Payload read_plain(Runtime& rt, const Operand& op) {
   return load<T>(&s->value.v);
 }
 
+// The plain readers take the slot from the operand itself: one load instead
+// of a walk through the variable use and its record.
 template <TypeCode T>
 Payload read_global_fast(Runtime& rt, const Operand& op) {
+  const Slot* s = &rt.globals[static_cast<size_t>(op.slot)];
+  if (s->defined) [[likely]]
+    return load<T>(&s->value.v);
   return load<T>(&read_global(rt, op.var->var)->value.v);
 }
 
 template <TypeCode T>
 Payload read_local_fast(Runtime& rt, const Operand& op) {
+  if (Slot* base = rt.frame_base) [[likely]] {
+    const Slot* s = base + op.slot;
+    if (s->present) [[likely]]
+      return load<T>(&s->value.v);
+  }
   return load<T>(&read_local(rt, *op.var)->value.v);
 }
 
@@ -198,6 +211,11 @@ EvalFn variable_reader(const VarRef& ref) {
   if (v->scope == Scope::Global)
     return with_type(v->type, []<TypeCode T>() -> EvalFn { return read_global_fast<T>; });
   return with_type(v->type, []<TypeCode T>() -> EvalFn { return read_local_fast<T>; });
+}
+
+void bind_variable_reader(Operand& op) {
+  op.eval = variable_reader(*op.var);
+  op.slot = op.var->var->slot;
 }
 
 // ---- stores ----
@@ -349,7 +367,85 @@ Flow exec_assignment(Runtime& rt, const StatementNode& n) {
   return Flow::Next;
 }
 
-ExecFn assignment_routine(const Assignment&) { return exec_assignment; }
+// The text the variable holds is read first, as the expression would read
+// it, and the added text is computed in full before anything is stored.  When
+// the variable still holds that text and nothing else does (this statement's
+// own reference aside), the text grows in place; otherwise a joined copy is
+// stored, so a text shared with another variable, an element or a caller
+// never changes under it.
+Flow exec_string_append(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Str held = Str::adopt(a->append_from->eval(rt, *a->append_from).str);
+  Str tail = Str::adopt(a->append->eval(rt, *a->append).str);
+  auto** addr = static_cast<StrRep**>(value_address(rt, *a->target, true));
+  StrRep* r = held.rep();
+  if (*addr == r && r->rc == 2) {
+    held.release();
+    r->rc = 1;
+    *addr = str_append(r, tail.view());
+  } else {
+    const size_t total = static_cast<size_t>(r->len) + tail.size();
+    if (total > 0xFFFFFFFEu) throw std::bad_alloc();
+    StrRep* j = str_alloc(static_cast<uint32_t>(total));
+    std::memcpy(j->data, r->data, r->len * sizeof(char16_t));
+    std::memcpy(j->data + r->len, tail.c_str(), tail.size() * sizeof(char16_t));
+    store<tc::String>(addr, make_str(j));
+  }
+  if (a->declares) slot_for_write(rt, *a->target)->defined = 1;
+  return Flow::Next;
+}
+
+namespace {
+
+// Plain targets: the slot straight from the record; anything unusual (a
+// local not created yet, a shadowed global, an undefined variable) takes the
+// general store.
+template <TypeCode T>
+Flow exec_assign_global(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Payload v = a->value->eval(rt, *a->value);
+  Slot* s = &rt.globals[static_cast<size_t>(a->slot)];
+  s->assigned = 1;
+  store<T>(&s->value.v, v);
+  if (a->declares) s->defined = 1;
+  return Flow::Next;
+}
+
+template <TypeCode T>
+Flow exec_assign_local(Runtime& rt, const StatementNode& n) {
+  const auto* a = static_cast<const Assignment*>(n.extra);
+  Payload v = a->value->eval(rt, *a->value);
+  if (Slot* base = rt.frame_base) [[likely]] {
+    Slot* s = base + a->slot;
+    if (s->present) [[likely]] {
+      s->assigned = 1;
+      store<T>(&s->value.v, v);
+      if (a->declares) s->defined = 1;
+      return Flow::Next;
+    }
+  }
+  a->store(rt, *a->target, v);
+  if (a->declares) slot_for_write(rt, *a->target)->defined = 1;
+  return Flow::Next;
+}
+
+}  // namespace
+
+bool is_plain_use(const VarRef& ref) {
+  const VariableRecord* v = ref.var;
+  return ref.indices.empty() && v->type != tc::Array && !is_by_ref(v->param) && !is_int_var_param(v->param);
+}
+
+ExecFn assignment_routine(Assignment& a) {
+  if (a.append) return exec_string_append;
+  const VariableRecord* v = a.target->var;
+  if (!is_plain_use(*a.target) || a.type != v->type || !(is_numeric(v->type) || v->type == tc::String))
+    return exec_assignment;
+  a.slot = v->slot;
+  if (v->scope == Scope::Global)
+    return with_type(v->type, []<TypeCode T>() -> ExecFn { return exec_assign_global<T>; });
+  return with_type(v->type, []<TypeCode T>() -> ExecFn { return exec_assign_local<T>; });
+}
 
 // ---- collections assigned from braces, variables and calls ----
 
