@@ -18,7 +18,7 @@ quorin=${1:-$root/build/release/bin/quorin}
 second=${2:-}
 python=${PYTHON:-/usr/bin/python3}
 lua=${LUA:-lua5.4}
-programs=(loop_sum fib sieve mandelbrot concat spectral collections calls)
+programs=(loop_sum fib sieve mandelbrot concat matrix_norm collections calls)
 if [ "$quorin" = "$root/build/release/bin/quorin" ] && [ ! -x "$quorin" ]; then
   cmake --preset release >/dev/null && cmake --build --preset release --target quorin >/dev/null
 fi
