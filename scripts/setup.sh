@@ -50,6 +50,7 @@ quorin_setup_main() {
     libcjson-dev libssl-dev libgtest-dev googletest libbenchmark-dev
     lua5.4 clang dpkg-dev locales ccache python3 openssl imagemagick
     unixodbc:i386 libsqliteodbc:i386
+    linux-perf time
   )
   local sudo=()
   if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
