@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "assist/win32/app.h"
+#include "assist/win32/screen_scale.h"
 
 namespace quorin::assist {
 
@@ -424,12 +425,9 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
 
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  HDC dc = GetDC(nullptr);
-  int hres = GetDeviceCaps(dc, HORZRES), vres = GetDeviceCaps(dc, VERTRES);
-  int dh = GetDeviceCaps(dc, DESKTOPHORZRES), dv = GetDeviceCaps(dc, DESKTOPVERTRES);
-  ReleaseDC(nullptr, dc);
-  if (hres > 0 && dh > 0 && dh != hres) a.scale_x = static_cast<double>(dh) / hres;
-  if (vres > 0 && dv > 0 && dv != vres) a.scale_y = static_cast<double>(dv) / vres;
+  const ScreenScale scale = screen_scale();
+  a.scale_x = scale.x;
+  a.scale_y = scale.y;
   a.screen_w = GetSystemMetrics(SM_CXSCREEN);
   a.screen_h = GetSystemMetrics(SM_CYSCREEN);
   a.abs_x = a.screen_w > 1 ? 65535.0 / (a.screen_w - 1) : 1.0;

@@ -19,6 +19,33 @@ constexpr int kZoom = 4;  // each screen pixel becomes a 4 x 4 block
 POINT g_physical{};  // the pointer's last physical position
 int32_t g_color = -1;
 
+// Where picked pixels come from: the frozen screenshot while one is shown,
+// else the screen itself.
+class PickSource {
+ public:
+  explicit PickSource(HDC screen) : dc_(screen) {
+    if (app().frozen_pick && app().frozen_bitmap) {
+      frozen_ = CreateCompatibleDC(screen);
+      frozen_old_ = SelectObject(frozen_, app().frozen_bitmap);
+      dc_ = frozen_;
+    }
+  }
+  ~PickSource() {
+    if (frozen_) {
+      SelectObject(frozen_, frozen_old_);
+      DeleteDC(frozen_);
+    }
+  }
+  PickSource(const PickSource&) = delete;
+  PickSource& operator=(const PickSource&) = delete;
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HDC frozen_ = nullptr;
+  HGDIOBJ frozen_old_ = nullptr;
+};
+
 int32_t pixel_color(int x, int y) {
   // One pixel copied into a 24-bit DIB and read back as a colour value.
   HDC screen = GetDC(nullptr);
@@ -34,21 +61,12 @@ int32_t pixel_color(int x, int y) {
   int32_t color = -1;
   if (dib && bits) {
     HGDIOBJ old = SelectObject(mem, dib);
-    HDC source = screen;
-    HDC frozen_dc = nullptr;
-    HGDIOBJ frozen_old = nullptr;
-    if (app().frozen_pick && app().frozen_bitmap) {
-      frozen_dc = CreateCompatibleDC(screen);
-      frozen_old = SelectObject(frozen_dc, app().frozen_bitmap);
-      source = frozen_dc;
-    }
-    BitBlt(mem, 0, 0, 1, 1, source, x, y, SRCCOPY);
-    GdiFlush();
-    const auto* p = static_cast<const unsigned char*>(bits);
-    color = p[2] | (p[1] << 8) | (p[0] << 16);
-    if (frozen_dc) {
-      SelectObject(frozen_dc, frozen_old);
-      DeleteDC(frozen_dc);
+    {
+      PickSource source(screen);
+      BitBlt(mem, 0, 0, 1, 1, source.dc(), x, y, SRCCOPY);
+      GdiFlush();
+      const auto* p = static_cast<const unsigned char*>(bits);
+      color = p[2] | (p[1] << 8) | (p[0] << 16);
     }
     SelectObject(mem, old);
   }
@@ -230,20 +248,11 @@ LRESULT CALLBACK magnifier_proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     const int view_h = rc.bottom - kMagStrip;
     const int src_w = rc.right / kZoom, src_h = view_h / kZoom;
     HDC screen = GetDC(nullptr);
-    HDC source = screen;
-    HDC frozen_dc = nullptr;
-    HGDIOBJ frozen_old = nullptr;
-    if (app().frozen_pick && app().frozen_bitmap) {
-      frozen_dc = CreateCompatibleDC(screen);
-      frozen_old = SelectObject(frozen_dc, app().frozen_bitmap);
-      source = frozen_dc;
-    }
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, src_w * kZoom, src_h * kZoom, source, g_physical.x - src_w / 2, g_physical.y - src_h / 2,
-               src_w, src_h, SRCCOPY);
-    if (frozen_dc) {
-      SelectObject(frozen_dc, frozen_old);
-      DeleteDC(frozen_dc);
+    {
+      PickSource source(screen);
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, 0, 0, src_w * kZoom, src_h * kZoom, source.dc(), g_physical.x - src_w / 2,
+                 g_physical.y - src_h / 2, src_w, src_h, SRCCOPY);
     }
     ReleaseDC(nullptr, screen);
     // Cross-hair on the centre pixel.

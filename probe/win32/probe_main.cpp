@@ -6,6 +6,7 @@
 #include <string>
 
 #include "assist/actions.h"
+#include "assist/win32/screen_scale.h"
 #include "probe/probe_fields.h"
 #include "support/script_handle.h"
 
@@ -42,15 +43,6 @@ std::string field_text(int id) {
   char buf[64] = {};
   GetWindowTextA(item(id), buf, sizeof buf);
   return buf;
-}
-
-void compute_scale() {
-  HDC dc = GetDC(nullptr);
-  int hres = GetDeviceCaps(dc, HORZRES), vres = GetDeviceCaps(dc, VERTRES);
-  int dh = GetDeviceCaps(dc, DESKTOPHORZRES), dv = GetDeviceCaps(dc, DESKTOPVERTRES);
-  ReleaseDC(nullptr, dc);
-  if (hres > 0 && dh > 0 && dh != hres) g.scale_x = static_cast<double>(dh) / hres;
-  if (vres > 0 && dv > 0 && dv != vres) g.scale_y = static_cast<double>(dv) / vres;
 }
 
 WindowFacts facts_of(HWND w) {
@@ -288,7 +280,9 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int show) {
     SetForegroundWindow(other);
     return 0;
   }
-  compute_scale();
+  const quorin::assist::ScreenScale scale = quorin::assist::screen_scale();
+  g.scale_x = scale.x;
+  g.scale_y = scale.y;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = wnd_proc;

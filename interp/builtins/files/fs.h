@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorin::files {
@@ -90,6 +91,9 @@ std::u16string fs_system_folder(int32_t csidl, FsError& err);
 // A private sibling of `path` to write a replacement into; "" when none
 // could be created.
 std::u16string fs_temporary_sibling(std::u16string_view path, OsFile*& file, FsError& err);
+// Two numbers for the name of the next temporary sibling to try (`attempt`
+// counts the names already taken), so that tries rarely meet.
+std::pair<unsigned, unsigned> fs_name_salt(int attempt);
 // Puts the finished replacement in the place of `path`, keeping what the
 // system keeps for a replaced file (attributes, security).  False when the
 // target cannot be replaced (held open, linked …).

@@ -329,20 +329,10 @@ std::u16string fs_full_path(std::u16string_view path, FsError& err) {
 
 // ---- replacing a file ----
 
-std::u16string fs_temporary_sibling(std::u16string_view path, OsFile*& file, FsError& err) {
-  std::u16string folder = folder_of(path);
+std::pair<unsigned, unsigned> fs_name_salt(int) {
   std::random_device rd;
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    std::u16string name = format16(u"~qr%x%x.tmp", rd(), rd());
-    std::u16string candidate = folder.empty() ? name : join_path(folder, name, u'/');
-    OsOpen how;
-    how.write = true;
-    how.disposition = OsOpen::CreateNew;
-    file = OsFile::open(candidate, how, err);
-    if (file) return candidate;
-    if (err.crt != crt::Exist) break;
-  }
-  return {};
+  const unsigned a = rd();
+  return {a, rd()};
 }
 
 bool fs_replaceable(std::u16string_view path) {

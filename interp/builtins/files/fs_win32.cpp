@@ -331,22 +331,10 @@ std::u16string fs_system_folder(int32_t csidl, FsError& err) {
 
 // ---- replacing a file ----
 
-std::u16string fs_temporary_sibling(std::u16string_view path, OsFile*& file, FsError& err) {
-  std::u16string folder = folder_of(path);
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    std::u16string name = format16(u"~qr%x%x.tmp", static_cast<unsigned>(GetCurrentThreadId() + attempt),
-                                   static_cast<unsigned>(t.LowPart));
-    std::u16string candidate = folder.empty() ? name : join_path(folder, name, u'\\');
-    OsOpen how;
-    how.write = true;
-    how.disposition = OsOpen::CreateNew;
-    file = OsFile::open(candidate, how, err);
-    if (file) return candidate;
-    if (err.crt != crt::Exist) break;
-  }
-  return {};
+std::pair<unsigned, unsigned> fs_name_salt(int attempt) {
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return {static_cast<unsigned>(GetCurrentThreadId() + attempt), static_cast<unsigned>(t.LowPart)};
 }
 
 bool fs_replaceable(std::u16string_view path) {

@@ -1,101 +1,82 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
-#include <openssl/ssl.h>
-
-#include <mutex>
 
 #include "builtins/http/sockets.h"
-#include "support/format.h"
-#include "support/text_codec.h"
+#include "builtins/http/sockets_os.h"
 
 namespace quorin::http::net {
 
-void start() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    // Quorin.exe has started Winsock already; the command-line interpreter
-    // and the tests start it here.  The count is never given back: sockets
-    // may live until the process ends.
-    WSADATA wsa;
-    WSAStartup(MAKEWORD(2, 2), &wsa);
-    OPENSSL_init_ssl(OPENSSL_INIT_LOAD_SSL_STRINGS | OPENSSL_INIT_LOAD_CRYPTO_STRINGS, nullptr);
-    OPENSSL_init_ssl(0, nullptr);
-  });
+namespace os {
+
+void prepare() {
+  // Quorin.exe has started Winsock already; the command-line interpreter
+  // and the tests start it here.  The count is never given back: sockets
+  // may live until the process ends.
+  WSADATA wsa;
+  WSAStartup(MAKEWORD(2, 2), &wsa);
 }
 
-Socket connect_tcp(const std::string& host, int port, Failure& f) {
+bool resolve(const std::string& host, int port, Endpoint& to) {
   addrinfo hints{};
   hints.ai_family = AF_INET;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  if (getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
-    f.set(kConnectionFailure, format16(u"无法解析域名: %s", decode_bytes(host, codepage::Ansi)));
-    return kNoSocket;
-  }
-  sockaddr_in addr = *reinterpret_cast<sockaddr_in*>(found->ai_addr);
+  if (getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) return false;
+  to.ip = ntohl(reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr.s_addr);
+  to.port = port;
   freeaddrinfo(found);
-  addr.sin_port = htons(static_cast<u_short>(port));
-
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  if (s == INVALID_SOCKET) {
-    f.set(kConnectionFailure, u"INVALID_SOCKET");
-    return kNoSocket;
-  }
-  u_long on = 1;
-  if (ioctlsocket(s, FIONBIO, &on) != 0) {
-    if (connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-      f.set(kConnectionFailure, u"socket bio connect() failed");
-      closesocket(s);
-      return kNoSocket;
-    }
-  } else {
-    if (connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-      int err = WSAGetLastError();
-      if (err != WSAEWOULDBLOCK) {
-        f.set(kConnectionFailure, format16(u"使用非阻塞方式连接发生错误，错误码:%d", err));
-        closesocket(s);
-        return kNoSocket;
-      }
-      // A refused connection shows in the exception set, not the write set.
-      fd_set writable, failed;
-      FD_ZERO(&writable);
-      FD_ZERO(&failed);
-      FD_SET(s, &writable);
-      FD_SET(s, &failed);
-      timeval tv{kTimeoutMs / 1000, 0};
-      int r = select(0, nullptr, &writable, &failed, &tv);
-      if (r == 0) {
-        f.set(kConnectionFailure, u"使用非阻塞方式连接超时。");
-        closesocket(s);
-        return kNoSocket;
-      }
-      err = 0;
-      if (r == SOCKET_ERROR) {
-        err = WSAGetLastError();
-      } else if (FD_ISSET(s, &failed) || !FD_ISSET(s, &writable)) {
-        int len = sizeof err;
-        if (getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&err), &len) != 0 || err == 0)
-          err = WSAGetLastError() ? WSAGetLastError() : WSAECONNREFUSED;
-      }
-      if (err != 0) {
-        f.set(kConnectionFailure, format16(u"使用非阻塞方式连接发生错误，错误码:%d", err));
-        closesocket(s);
-        return kNoSocket;
-      }
-    }
-    u_long off = 0;
-    if (ioctlsocket(s, FIONBIO, &off) != 0) {
-      f.set(kConnectionFailure, format16(u"将socket重置为阻塞模式出错, 错误码:%d\n", WSAGetLastError()));
-      closesocket(s);
-      return kNoSocket;
-    }
-  }
-  DWORD ms = kTimeoutMs;
-  setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
-  setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&ms), sizeof ms);
-  return static_cast<Socket>(s);
+  return true;
 }
+
+Socket open_stream() {
+  const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  return s == INVALID_SOCKET ? kNoSocket : static_cast<Socket>(s);
+}
+
+bool set_nonblocking(Socket s, bool on) {
+  u_long mode = on ? 1 : 0;
+  return ioctlsocket(static_cast<SOCKET>(s), FIONBIO, &mode) == 0;
+}
+
+int begin_connect(Socket s, const Endpoint& to) {
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(to.ip);
+  addr.sin_port = htons(static_cast<u_short>(to.port));
+  if (connect(static_cast<SOCKET>(s), reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) return 0;
+  const int err = WSAGetLastError();
+  return err == WSAEWOULDBLOCK ? kPending : err;
+}
+
+int wait_connected(Socket s, int ms) {
+  // A refused connection shows in the exception set, not the write set.
+  const SOCKET sock = static_cast<SOCKET>(s);
+  fd_set writable, failed;
+  FD_ZERO(&writable);
+  FD_ZERO(&failed);
+  FD_SET(sock, &writable);
+  FD_SET(sock, &failed);
+  timeval tv{ms / 1000, 0};
+  const int r = select(0, nullptr, &writable, &failed, &tv);
+  if (r == 0) return kTimedOut;
+  if (r == SOCKET_ERROR) return WSAGetLastError();
+  int err = 0;
+  if (FD_ISSET(sock, &failed) || !FD_ISSET(sock, &writable)) {
+    int len = sizeof err;
+    if (getsockopt(sock, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&err), &len) != 0 || err == 0)
+      err = WSAGetLastError() ? WSAGetLastError() : WSAECONNREFUSED;
+  }
+  return err;
+}
+
+void set_timeouts(Socket s, int ms) {
+  DWORD limit = static_cast<DWORD>(ms);
+  setsockopt(static_cast<SOCKET>(s), SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
+  setsockopt(static_cast<SOCKET>(s), SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
+}
+
+}  // namespace os
 
 int recv_some(Socket s, char* buf, int n) {
   int r = recv(static_cast<SOCKET>(s), buf, n, 0);

@@ -1,5 +1,6 @@
 // The system's TCP sockets, as the connections need them (Windows Sockets
-// 2.2 in socket_win32.cpp, POSIX sockets in socket_posix.cpp).
+// 2.2 in socket_win32.cpp, POSIX sockets in socket_posix.cpp; the steps of
+// connecting, which both share, in sockets.cpp).
 #pragma once
 #include <cstdint>
 #include <string>

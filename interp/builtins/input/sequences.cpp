@@ -187,33 +187,32 @@ CharKey char_key(InputDevice& d, char16_t ch, bool apply_caps_lock) {
   return char_key(scan, ch, apply_caps_lock && d.caps_lock_on());
 }
 
+namespace {
+
+// `act` (a tap or a press) on the character's key, inside Shift when the
+// character needs it.
+void shifted(InputDevice& d, const CharKey& k, void (*act)(InputDevice&, int)) {
+  if (k.shift) press(d, vk::kShift);
+  act(d, k.vk);
+  if (k.shift) release(d, vk::kShift);
+}
+
+}  // namespace
+
 void key_char(InputDevice& d, char16_t ch, int32_t count) {
   if (count <= 0) return;
   CharKey k = char_key(d, ch, true);
   if (!k.typed) return;
   for (int32_t i = 0; i < count; ++i) {
     if (i > 0 && d.halted()) return;
-    if (k.shift) {
-      press(d, vk::kShift);
-      press(d, k.vk);
-      release(d, k.vk);
-      release(d, vk::kShift);
-    } else {
-      tap(d, k.vk);
-    }
+    shifted(d, k, tap);
   }
 }
 
 void key_press_char(InputDevice& d, char16_t ch) {
   CharKey k = char_key(d, ch, true);
   if (!k.typed) return;
-  if (k.shift) {
-    press(d, vk::kShift);
-    press(d, k.vk);
-    release(d, vk::kShift);
-  } else {
-    press(d, k.vk);
-  }
+  shifted(d, k, press);
 }
 
 void key_release_char(InputDevice& d, char16_t ch) {

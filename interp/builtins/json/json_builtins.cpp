@@ -96,6 +96,9 @@ double number_of(Runtime& rt, cJSON* n, std::u16string_view name) {
   return n->valuedouble;
 }
 
+int32_t int_of(Runtime& rt, cJSON* n, std::u16string_view name) { return truncate<int32_t>(number_of(rt, n, name)); }
+int64_t long_of(Runtime& rt, cJSON* n, std::u16string_view name) { return truncate<int64_t>(number_of(rt, n, name)); }
+
 int32_t size_of(Runtime& rt, cJSON* n, std::u16string_view name) {
   if (!cJSON_IsArray(n)) mismatch(rt, name);
   return cJSON_GetArraySize(n);
@@ -105,6 +108,17 @@ int32_t element_of(Runtime& rt, Node n, int32_t index, std::u16string_view name)
   const int32_t size = size_of(rt, n.node, name);
   if (index < 0 || index >= size) return 0;
   return trees_of(rt).handle_of(cJSON_GetArrayItem(n.node, index), n.root);
+}
+
+// A reader of one node, applied to the node a handle names or to the node
+// a path leads to from there; `name` is the builtin its errors name.
+template <auto Read>
+auto read(Runtime& rt, int32_t h, std::u16string_view name) {
+  return Read(rt, need(rt, h, name).node, name);
+}
+template <auto Read>
+auto read_at(Runtime& rt, int32_t h, const Str& path, std::u16string_view name) {
+  return Read(rt, need_at(rt, h, path, name).node, name);
 }
 
 Str printed(cJSON* n, bool formatted) {
@@ -165,47 +179,27 @@ QUORIN_JSON_TEST(is_array, cJSON_IsArray)
 QUORIN_JSON_TEST(is_object, cJSON_IsObject)
 #undef QUORIN_JSON_TEST
 
-Str value_string(Runtime& rt, int32_t h) {
-  constexpr std::u16string_view name = u"json_get_value_string";
-  return string_of(rt, need(rt, h, name).node, name);
-}
+Str value_string(Runtime& rt, int32_t h) { return read<string_of>(rt, h, u"json_get_value_string"); }
 Str value_string_at(Runtime& rt, int32_t h, const Str& path) {
-  constexpr std::u16string_view name = u"json_get_value_string";
-  return string_of(rt, need_at(rt, h, path, name).node, name);
+  return read_at<string_of>(rt, h, path, u"json_get_value_string");
 }
 
-int32_t value_int(Runtime& rt, int32_t h) {
-  constexpr std::u16string_view name = u"json_get_value_int";
-  return truncate<int32_t>(number_of(rt, need(rt, h, name).node, name));
-}
+int32_t value_int(Runtime& rt, int32_t h) { return read<int_of>(rt, h, u"json_get_value_int"); }
 int32_t value_int_at(Runtime& rt, int32_t h, const Str& path) {
-  constexpr std::u16string_view name = u"json_get_value_int";
-  return truncate<int32_t>(number_of(rt, need_at(rt, h, path, name).node, name));
+  return read_at<int_of>(rt, h, path, u"json_get_value_int");
 }
-int64_t value_long(Runtime& rt, int32_t h) {
-  constexpr std::u16string_view name = u"json_get_value_long";
-  return truncate<int64_t>(number_of(rt, need(rt, h, name).node, name));
-}
+int64_t value_long(Runtime& rt, int32_t h) { return read<long_of>(rt, h, u"json_get_value_long"); }
 int64_t value_long_at(Runtime& rt, int32_t h, const Str& path) {
-  constexpr std::u16string_view name = u"json_get_value_long";
-  return truncate<int64_t>(number_of(rt, need_at(rt, h, path, name).node, name));
+  return read_at<long_of>(rt, h, path, u"json_get_value_long");
 }
-double value_double(Runtime& rt, int32_t h) {
-  constexpr std::u16string_view name = u"json_get_value_double";
-  return number_of(rt, need(rt, h, name).node, name);
-}
+double value_double(Runtime& rt, int32_t h) { return read<number_of>(rt, h, u"json_get_value_double"); }
 double value_double_at(Runtime& rt, int32_t h, const Str& path) {
-  constexpr std::u16string_view name = u"json_get_value_double";
-  return number_of(rt, need_at(rt, h, path, name).node, name);
+  return read_at<number_of>(rt, h, path, u"json_get_value_double");
 }
 
-int32_t array_size(Runtime& rt, int32_t h) {
-  constexpr std::u16string_view name = u"json_get_array_size";
-  return size_of(rt, need(rt, h, name).node, name);
-}
+int32_t array_size(Runtime& rt, int32_t h) { return read<size_of>(rt, h, u"json_get_array_size"); }
 int32_t array_size_at(Runtime& rt, int32_t h, const Str& path) {
-  constexpr std::u16string_view name = u"json_get_array_size";
-  return size_of(rt, need_at(rt, h, path, name).node, name);
+  return read_at<size_of>(rt, h, path, u"json_get_array_size");
 }
 int32_t array_item(Runtime& rt, int32_t h, int32_t index) {
   constexpr std::u16string_view name = u"json_get_array_item";

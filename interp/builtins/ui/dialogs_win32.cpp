@@ -470,6 +470,19 @@ int show_dialog(Win32UiPort& port, DialogSpec& spec, UINT request) {
   return result == kResultOk ? kResultOk : kResultCancel;
 }
 
+// An edit dialog for a request with a title, a prompt and a value; `s`
+// comes with the value and what only this kind of request sets.  On OK the
+// edited text becomes the request's value.
+template <class Request>
+int edit_dialog(Runtime& rt, Win32UiPort& port, DialogSpec& s, UINT request, Request& req) {
+  s.title = wide(req.title);
+  s.prompt = wide(req.prompt);
+  s.state = &rt.state;
+  const int r = show_dialog(port, s, request);
+  if (r == kResultOk) req.value = u16(s.value);
+  return r;
+}
+
 }  // namespace
 
 void show_alert(Runtime& rt, std::u16string_view text, int seconds) {
@@ -519,15 +532,10 @@ int show_input(Runtime& rt, InputRequest& req) {
     return d.input(req);
   }
   DialogSpec s;
-  s.title = wide(req.title);
-  s.prompt = wide(req.prompt);
   s.value = wide(cut_to_buffer(req.value));
   s.type = req.type;
   s.password = req.password;
-  s.state = &rt.state;
-  const int r = show_dialog(*port, s, kMsgInputDialog);
-  if (r == kResultOk) req.value = u16(s.value);
-  return r;
+  return edit_dialog(rt, *port, s, kMsgInputDialog, req);
 }
 
 int show_multiline(Runtime& rt, MultilineRequest& req) {
@@ -537,17 +545,12 @@ int show_multiline(Runtime& rt, MultilineRequest& req) {
     return d.multiline(req);
   }
   DialogSpec s;
-  s.title = wide(req.title);
-  s.prompt = wide(req.prompt);
   s.value = wide(req.value);
   s.multiline = true;
   s.max_length = req.max_length;
   s.width = req.width;
   s.height = req.height;
-  s.state = &rt.state;
-  const int r = show_dialog(*port, s, kMsgInputDialogEx);
-  if (r == kResultOk) req.value = u16(s.value);
-  return r;
+  return edit_dialog(rt, *port, s, kMsgInputDialogEx, req);
 }
 
 int start_program(Runtime&, std::u16string_view path, std::u16string_view args, std::u16string_view folder,

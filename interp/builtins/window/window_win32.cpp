@@ -101,6 +101,24 @@ int32_t rect_out(BOOL ok, const RECT& r, IntRef l, IntRef t, IntRef rr, IntRef b
   return ok ? 1 : 0;
 }
 
+// Two results written only when the call succeeded; 1 or 0 for the script.
+int32_t pair_out(BOOL ok, IntRef a, IntRef b, int32_t va, int32_t vb) {
+  if (ok) {
+    set(a, va);
+    set(b, vb);
+  }
+  return ok ? 1 : 0;
+}
+
+// The point in (x, y) turned from one window's coordinates into another's
+// by `Convert` (ScreenToClient or ClientToScreen).
+template <auto Convert>
+int32_t map_point(int32_t h, IntRef x, IntRef y) {
+  POINT p{get(x), get(y)};
+  const BOOL ok = Convert(hw(h), &p);
+  return pair_out(ok, x, y, p.x, p.y);
+}
+
 }  // namespace
 
 void window_hide(Runtime& rt) {
@@ -132,31 +150,19 @@ int32_t window_get_client_rect(Runtime&, int32_t h, IntRef l, IntRef t, IntRef r
 }
 int32_t window_get_size(Runtime&, int32_t h, IntRef w, IntRef ht) {
   RECT rc{};
-  if (!GetWindowRect(hw(h), &rc)) return 0;
-  set(w, rc.right - rc.left);
-  set(ht, rc.bottom - rc.top);
-  return 1;
+  const BOOL ok = GetWindowRect(hw(h), &rc);
+  return pair_out(ok, w, ht, rc.right - rc.left, rc.bottom - rc.top);
 }
 int32_t window_get_position_on_screen(Runtime&, int32_t h, IntRef x, IntRef y) {
   RECT rc{};
-  if (!GetWindowRect(hw(h), &rc)) return 0;
-  set(x, rc.left);
-  set(y, rc.top);
-  return 1;
+  const BOOL ok = GetWindowRect(hw(h), &rc);
+  return pair_out(ok, x, y, rc.left, rc.top);
 }
 int32_t window_screen_to_client(Runtime&, int32_t h, IntRef x, IntRef y) {
-  POINT p{get(x), get(y)};
-  if (!ScreenToClient(hw(h), &p)) return 0;
-  set(x, p.x);
-  set(y, p.y);
-  return 1;
+  return map_point<ScreenToClient>(h, x, y);
 }
 int32_t window_client_to_screen(Runtime&, int32_t h, IntRef x, IntRef y) {
-  POINT p{get(x), get(y)};
-  if (!ClientToScreen(hw(h), &p)) return 0;
-  set(x, p.x);
-  set(y, p.y);
-  return 1;
+  return map_point<ClientToScreen>(h, x, y);
 }
 int32_t window_enable(Runtime&, int32_t h, int32_t on) { return EnableWindow(hw(h), on != 0); }
 
