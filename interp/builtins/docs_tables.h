@@ -32,7 +32,7 @@ FamilyDocs ado_docs();
 std::span<const ConstantDoc> constant_docs();
 
 // One registered family: its folder name, page title, the registry table and
-// its reference text (null while the family's text is not written).
+// its reference text (null for a table no family row claims).
 struct FamilyReference {
   std::u16string family;
   std::u16string title;
@@ -45,7 +45,5 @@ struct FamilyReference {
 std::vector<FamilyReference> reference_families();
 // The reference text of every family that has one, in registry order.
 std::span<const FamilyDocs> builtin_docs();
-// The reference text of the constants, in the constant table's order.
-std::span<const ConstantDoc> all_constant_docs();
 
 }  // namespace quorin

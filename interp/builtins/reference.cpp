@@ -177,7 +177,7 @@ std::string constant_value(const ConstantEntry& k) {
 
 std::string constants_page() {
   std::map<std::u16string_view, const ConstantDoc*> docs;
-  for (const ConstantDoc& d : all_constant_docs()) docs[d.name] = &d;
+  for (const ConstantDoc& d : constant_docs()) docs[d.name] = &d;
   std::string s = kGenerated;
   s += "# 预定义常量\n\n[返回索引](index.md) · 共 " + std::to_string(constant_table().size()) +
        " 个常量，名称都以 `qr` 开头，可以用在任何需要该类型值的地方。\n\n";
@@ -198,7 +198,7 @@ std::optional<std::string> constant_help(std::u16string_view name) {
     std::string value = k.type == tc::String ? escape_text(k.string_value) : constant_value(k);
     std::string s = u8(name) + "（预定义常量）\n\n    " + u8(type_word(k.type)) + " " + u8(name) + " = " + value + "\n\n";
     std::string summary = kNoSummary;
-    for (const ConstantDoc& d : all_constant_docs())
+    for (const ConstantDoc& d : constant_docs())
       if (d.name == name && d.summary) summary = u8(d.summary);
     return s + summary + "\n";
   }
